@@ -1,0 +1,142 @@
+// The reference tables: fixed tables of text cells, rows and columns counted
+// from 1. Walked tables end with an empty row whose first cell is "".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/Zahlen.h"
+
+namespace nodra {
+
+class Tabelle {
+public:
+    constexpr Tabelle() = default;
+    constexpr Tabelle(const char* const* zellen, int zeilen, int spalten)
+        : zellen_(zellen), zeilen_(zeilen), spalten_(spalten) {}
+
+    // Cell (row, column), both from 1. Outside the table, or before the
+    // tables are filled, an index error of the calculation's kind.
+    std::string_view operator()(int zeile, int spalte) const;
+
+    int Zeilen() const { return zeilen_; }
+    int Spalten() const { return spalten_; }
+
+private:
+    const char* const* zellen_ = nullptr;
+    int zeilen_ = 0;
+    int spalten_ = 0;
+};
+
+extern Tabelle Kulturtabelle;      // 98 x 60
+extern Tabelle Sortentabelle;      // 152 x 12
+extern Tabelle Duengertabelle;     // 32 x 6
+extern Tabelle Bemerkungstabelle;  // 104 x 3
+extern Tabelle Vorfruchttabelle;   // 107 x 10
+extern Tabelle Bodenparameter;     // 1 x 43
+extern Tabelle Rapsparameter;      // 1 x 12
+
+// Makes the compiled-in data set readable through the seven tables above.
+// Runs once at start-up; only pointers are assigned.
+void Tabellen_Fuellen() noexcept;
+
+// Columns of Kulturtabelle.
+namespace kultur {
+constexpr int Name = 1;
+constexpr int NminTiefe = 2;
+constexpr int BlockBA12 = 3;    // nine columns per soil-group block
+constexpr int BlockBA3 = 12;
+constexpr int BlockBA45 = 21;
+constexpr int BlockBA45SE = 30;
+constexpr int Gruppe = 39;
+constexpr int ErtragGrenze1 = 40;
+constexpr int Kor_ERT1_Basis = 41;
+constexpr int Kor_ERT1_Zuschlag = 42;
+constexpr int ErtragGrenze2 = 43;
+constexpr int Kor_ERT2_Basis = 44;
+constexpr int Kor_ERT2_Zuschlag = 45;
+constexpr int ErtragGrenze3 = 46;
+constexpr int Kor_ERT3_Basis = 47;
+constexpr int Kor_ERT3_Zuschlag = 48;
+constexpr int NminSehrHochProzent = 49;
+constexpr int N_SehrHoch = 50;
+constexpr int Bem_SehrHoch = 51;
+constexpr int N_Hoch = 52;
+constexpr int Bem_Hoch = 53;
+constexpr int N_Mindest = 54;
+constexpr int Bem_Mindest = 55;
+constexpr int Bem_Gabe1 = 56;
+constexpr int Bem_Gabe2 = 57;
+constexpr int Bem_Gabe3 = 58;
+constexpr int Kennziffer = 59;
+constexpr int Kurzname = 60;
+// Positions inside a soil-group block.
+constexpr int NSoll_Basis = 0;
+constexpr int NSoll_Zuschlag = 1;
+constexpr int Kor_BeEn1 = 2;
+constexpr int Kor_BeEn2 = 3;
+constexpr int Kor_BeEn3 = 4;
+constexpr int Kor_Ha_Basis = 5;
+constexpr int Kor_Ha_Zuschlag = 6;
+constexpr int Kor_HOE = 7;
+constexpr int Frei = 8;
+}  // namespace kultur
+
+// Columns of Sortentabelle.
+namespace sorte {
+constexpr int Sortenname = 1;
+constexpr int Kulturname = 2;
+constexpr int Klasse = 3;
+constexpr int Zusatzcode = 4;
+constexpr int Kor_So_Basis = 5;
+constexpr int Kor_So_Zuschlag = 6;
+constexpr int Gabe1_BE1 = 7;
+constexpr int Gabe2_BE1 = 10;
+}  // namespace sorte
+
+// Columns of Duengertabelle.
+namespace duenger {
+constexpr int Name = 1;
+constexpr int Art = 2;
+constexpr int TS_Standard = 3;
+constexpr int N_Gehalt = 4;
+constexpr int Einheit = 5;
+constexpr int Wirkung = 6;
+}  // namespace duenger
+
+// Columns of Vorfruchttabelle.
+namespace vorfrucht {
+constexpr int Name = 1;
+constexpr int VF_ER2 = 2;
+constexpr int VF_ER3 = 3;
+constexpr int VF_ER1 = 4;
+constexpr int OD_Fluessig_Z1 = 5;
+constexpr int OD_Fest_Z1 = 8;
+}  // namespace vorfrucht
+
+// First row 1..97 of Kulturtabelle whose name equals `name` exactly; 0 when
+// there is none.
+Integer Kultur_Suchen(std::string_view name);
+
+// Rows of Sortentabelle that belong to the crop, in table order.
+std::vector<Integer> Sorten_der_Kultur(std::string_view kulturname);
+
+// The text the variety list shows for a row: name, one blank, class in
+// capitals with leading blanks removed.
+std::string Sorten_Listentext(int zeile);
+
+// First variety row of the crop whose list text equals `text`; 0 if none.
+Integer Sorte_Suchen(std::string_view kulturname, std::string_view text);
+
+// Row 1..31 of Duengertabelle with that name; 0 if none.
+Integer Duenger_Suchen(std::string_view name);
+
+// Last row of Vorfruchttabelle with that name; 0 if none.
+Integer Vorfrucht_Suchen(std::string_view name);
+
+// The two lines of remark number `nummer` (row nummer + 1).
+std::pair<std::string_view, std::string_view> Bemerkung(int nummer);
+
+}  // namespace nodra

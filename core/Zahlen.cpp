@@ -1,0 +1,249 @@
+#include "core/Zahlen.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace nodra {
+
+namespace {
+
+[[noreturn]] void Konvertierungsfehler(std::string_view text) {
+    throw Laufzeitfehler(Laufzeitfehler::Art::Konvertierung,
+                         "Text ist keine Zahl: \"" + std::string(text) + "\"");
+}
+
+[[noreturn]] void Ueberlauf(const char* was) {
+    throw Laufzeitfehler(Laufzeitfehler::Art::Ueberlauf, was);
+}
+
+bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// Converts "[-]digits[.digits][e[+-]digits]" (already checked) to a Double;
+// a value too large for a Double becomes infinity, a value too small zero.
+double AlsDouble(const std::string& zahl) {
+    double wert = 0.0;
+    const char* anfang = zahl.data();
+    const char* ende = zahl.data() + zahl.size();
+    auto [ptr, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Decide between overflow and underflow by the exponent's size.
+        const bool negativ = !zahl.empty() && zahl[0] == '-';
+        const auto e = zahl.find('e');
+        bool klein = false;
+        if (e != std::string::npos && e + 1 < zahl.size() && zahl[e + 1] == '-') klein = true;
+        if (klein) return negativ ? -0.0 : 0.0;
+        return negativ ? -HUGE_VAL : HUGE_VAL;
+    }
+    (void)ptr;
+    return wert;
+}
+
+}  // namespace
+
+double Zahl_Streng(std::string_view text) {
+    std::size_t a = 0;
+    std::size_t e = text.size();
+    while (a < e && text[a] == ' ') ++a;
+    while (e > a && text[e - 1] == ' ') --e;
+    const std::string_view kern = text.substr(a, e - a);
+
+    std::string zahl;
+    std::size_t i = 0;
+    if (i < kern.size() && (kern[i] == '+' || kern[i] == '-')) {
+        if (kern[i] == '-') zahl.push_back('-');
+        ++i;
+    }
+    std::size_t ganzeZiffern = 0;
+    for (; i < kern.size() && kern[i] != ','; ++i) {
+        const char c = kern[i];
+        if (IstZiffer(c)) {
+            zahl.push_back(c);
+            ++ganzeZiffern;
+        } else if (c != '.') {  // thousands separator, skipped
+            Konvertierungsfehler(text);
+        }
+    }
+    if (ganzeZiffern == 0) Konvertierungsfehler(text);
+    if (i < kern.size()) {  // decimal comma
+        ++i;
+        std::size_t bruchZiffern = 0;
+        zahl.push_back('.');
+        for (; i < kern.size(); ++i) {
+            if (!IstZiffer(kern[i])) Konvertierungsfehler(text);
+            zahl.push_back(kern[i]);
+            ++bruchZiffern;
+        }
+        if (bruchZiffern == 0) Konvertierungsfehler(text);
+    }
+    const double wert = AlsDouble(zahl);
+    if (!std::isfinite(wert)) Ueberlauf("Zahl zu gross");
+    return wert;
+}
+
+double Zahl_Praefix(std::string_view text) noexcept {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
+
+    std::string zahl;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') zahl.push_back('-');
+        ++i;
+    }
+    std::size_t ziffern = 0;
+    while (i < s.size() && IstZiffer(s[i])) {
+        zahl.push_back(s[i++]);
+        ++ziffern;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        std::string bruch;
+        while (i < s.size() && IstZiffer(s[i])) bruch.push_back(s[i++]);
+        if (!bruch.empty()) {
+            zahl += '.';
+            zahl += bruch;
+            ziffern += bruch.size();
+        }
+    }
+    if (ziffern == 0) return 0.0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            if (s[j] == '-') exponent.push_back('-');
+            ++j;
+        }
+        std::size_t expZiffern = 0;
+        while (j < s.size() && IstZiffer(s[j])) {
+            // Leading zeros of a long exponent carry no value; keep the
+            // string short so that from_chars sees a sane exponent.
+            if (!(expZiffern == 0 && s[j] == '0')) {
+                exponent.push_back(s[j]);
+                ++expZiffern;
+            }
+            ++j;
+            if (expZiffern > 6) break;
+        }
+        const bool hatZiffer = j > i + 1 && IstZiffer(s[j - 1]);
+        if (hatZiffer) {
+            if (expZiffern == 0) exponent.push_back('0');
+            zahl += exponent;
+        }
+    }
+    return AlsDouble(zahl);
+}
+
+Integer Rund_Gerade(double wert) {
+    // Far outside the Integer range (infinity and NaN included): overflow.
+    if (!(wert > -40000.0 && wert < 40000.0)) Ueberlauf("Ueberlauf bei der Rundung");
+    const double unten = std::floor(wert);
+    const double rest = wert - unten;
+    double ergebnis = unten;
+    if (rest > 0.5) {
+        ergebnis = unten + 1.0;
+    } else if (rest == 0.5) {
+        ergebnis = std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1.0;
+    }
+    if (ergebnis < -32768.0 || ergebnis > 32767.0) Ueberlauf("Ueberlauf bei der Rundung");
+    return static_cast<Integer>(ergebnis);
+}
+
+std::string Rund_Text(double wert, int nachkommastellen) {
+    if (!std::isfinite(wert)) Ueberlauf("Zahl nicht darstellbar");
+    if (nachkommastellen < 0) nachkommastellen = 0;
+    if (nachkommastellen > 1) nachkommastellen = 1;
+
+    // 15 significant digits: d.dddddddddddddde+XXX
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", wert);
+    const std::string s(puffer);
+    const bool negativ = s[0] == '-';
+    const std::size_t start = negativ ? 1 : 0;
+    std::string ziffern;
+    std::size_t p = start;
+    for (; p < s.size() && s[p] != 'e'; ++p)
+        if (IstZiffer(s[p])) ziffern.push_back(s[p]);
+    const int exponent = std::atoi(s.c_str() + p + 1);
+
+    // Digits kept: all before the decimal point plus the wanted decimals.
+    const long behalten = static_cast<long>(exponent) + 1 + nachkommastellen;
+    std::string ergebnis;  // the rounded value times 10^nachkommastellen
+    if (wert == 0.0 || behalten < 0) {
+        ergebnis = "0";
+    } else {
+        const std::size_t n = static_cast<std::size_t>(behalten);
+        std::string kopf = ziffern.substr(0, std::min(n, ziffern.size()));
+        while (kopf.size() < n) kopf.push_back('0');
+        const bool aufrunden = n < ziffern.size() && ziffern[n] >= '5';
+        if (aufrunden) {
+            std::size_t k = kopf.size();
+            bool uebertrag = true;
+            while (uebertrag && k > 0) {
+                --k;
+                if (kopf[k] == '9') {
+                    kopf[k] = '0';
+                } else {
+                    ++kopf[k];
+                    uebertrag = false;
+                }
+            }
+            if (uebertrag) kopf.insert(kopf.begin(), '1');
+        }
+        if (kopf.empty()) kopf = "0";
+        const auto erste = kopf.find_first_not_of('0');
+        ergebnis = erste == std::string::npos ? "0" : kopf.substr(erste);
+    }
+    const bool null = ergebnis == "0";
+    if (nachkommastellen > 0) {
+        while (ergebnis.size() < static_cast<std::size_t>(nachkommastellen) + 1)
+            ergebnis.insert(ergebnis.begin(), '0');
+        ergebnis.insert(ergebnis.end() - nachkommastellen, ',');
+    }
+    if (negativ && !null) ergebnis.insert(ergebnis.begin(), '-');
+    return ergebnis;
+}
+
+Integer Rund5(Integer wert) {
+    if (wert < 0) {
+        const int betrag = -static_cast<int>(wert);
+        if (betrag > 32767) Ueberlauf("Ueberlauf bei der Rundung auf 5");
+        return Negativ(Rund5(static_cast<Integer>(betrag)));
+    }
+    const std::string text = std::to_string(wert);
+    std::string kopf = text.substr(0, text.size() - 1);
+    char letzte = text.back();
+    if (letzte == '8' || letzte == '9') {
+        const double k = Zahl_Praefix(kopf) + 1.0;
+        kopf = std::to_string(static_cast<long>(k));
+        letzte = '0';
+    } else if (letzte <= '2') {
+        letzte = '0';
+    } else {
+        letzte = '5';
+    }
+    return Rund_Gerade(Zahl_Praefix(kopf + letzte));
+}
+
+namespace {
+Integer Pruefen(int wert) {
+    if (wert < -32768 || wert > 32767) Ueberlauf("Ueberlauf einer Ganzzahl");
+    return static_cast<Integer>(wert);
+}
+}  // namespace
+
+Integer Plus(Integer a, Integer b) { return Pruefen(int{a} + int{b}); }
+Integer Minus(Integer a, Integer b) { return Pruefen(int{a} - int{b}); }
+Integer Negativ(Integer a) { return Pruefen(-int{a}); }
+
+Single Als_Single(double wert) {
+    if (std::isnan(wert) || std::fabs(wert) > static_cast<double>(FLT_MAX))
+        Ueberlauf("Ueberlauf einer Gleitkommazahl");
+    return static_cast<Single>(wert);
+}
+
+}  // namespace nodra

@@ -1,0 +1,156 @@
+#include "core/Zahlen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace nodra;
+
+namespace {
+bool Konvertierungsfehler(const char* text) {
+    try {
+        Zahl_Streng(text);
+    } catch (const Laufzeitfehler& f) {
+        return f.art() == Laufzeitfehler::Art::Konvertierung;
+    }
+    return false;
+}
+bool Ueberlauf(auto&& f) {
+    try {
+        f();
+    } catch (const Laufzeitfehler& e) {
+        return e.art() == Laufzeitfehler::Art::Ueberlauf;
+    }
+    return false;
+}
+}  // namespace
+
+TEST(ZahlStreng, LiestTabellenzellenMitDezimalkomma) {
+    EXPECT_DOUBLE_EQ(Zahl_Streng("1,3"), 1.3);
+    EXPECT_DOUBLE_EQ(Zahl_Streng("0,11"), 0.11);
+    EXPECT_DOUBLE_EQ(Zahl_Streng("5,1"), 5.1);
+    EXPECT_EQ(Zahl_Streng("-15"), -15.0);
+    EXPECT_EQ(Zahl_Streng("+7"), 7.0);
+    EXPECT_EQ(Zahl_Streng("  42 "), 42.0);
+    EXPECT_EQ(Zahl_Streng("007"), 7.0);
+}
+
+TEST(ZahlStreng, PunktIstTausendertrennzeichen) {
+    EXPECT_EQ(Zahl_Streng("1.500"), 1500.0);
+    EXPECT_DOUBLE_EQ(Zahl_Streng("1.234,5"), 1234.5);
+}
+
+TEST(ZahlStreng, AllesAndereIstKonvertierungsfehler) {
+    for (const char* t : {"", "   ", "-", "+", ",", "1,", ",5", "1,2,3", "12a", "1 2", "1e5", "abc",
+                          "1,2.3", "\t1", "--1"})
+        EXPECT_TRUE(Konvertierungsfehler(t)) << '"' << t << '"';
+}
+
+TEST(ZahlStreng, RiesigeZahlIstUeberlauf) {
+    const std::string riesig(400, '9');
+    EXPECT_TRUE(Ueberlauf([&] { Zahl_Streng(riesig); }));
+}
+
+TEST(ZahlPraefix, LiestDenLaengstenZahlenanfang) {
+    EXPECT_EQ(Zahl_Praefix(""), 0.0);
+    EXPECT_EQ(Zahl_Praefix("12,5"), 12.0);
+    EXPECT_EQ(Zahl_Praefix("4 5"), 45.0);
+    EXPECT_EQ(Zahl_Praefix("1.5"), 1.5);
+    EXPECT_EQ(Zahl_Praefix(" \t\n-3x"), -3.0);
+    EXPECT_EQ(Zahl_Praefix("abc"), 0.0);
+    EXPECT_EQ(Zahl_Praefix("-"), 0.0);
+    EXPECT_EQ(Zahl_Praefix(".5"), 0.5);
+    EXPECT_EQ(Zahl_Praefix("5."), 5.0);
+    EXPECT_EQ(Zahl_Praefix("1.2.3"), 1.2);
+    EXPECT_EQ(Zahl_Praefix("< 54"), 0.0);
+    EXPECT_EQ(Zahl_Praefix("54 ... 81"), 54.0);
+}
+
+TEST(ZahlPraefix, ExponentMitEOderD) {
+    EXPECT_EQ(Zahl_Praefix("1E3"), 1000.0);
+    EXPECT_EQ(Zahl_Praefix("2d2"), 200.0);
+    EXPECT_EQ(Zahl_Praefix("1.5e-1"), 0.15);
+    EXPECT_EQ(Zahl_Praefix("3E"), 3.0);
+    EXPECT_EQ(Zahl_Praefix("3E+"), 3.0);
+    EXPECT_EQ(Zahl_Praefix("3E+0002"), 300.0);
+    EXPECT_EQ(Zahl_Praefix("E5"), 0.0);
+    EXPECT_TRUE(std::isinf(Zahl_Praefix("1e999999999")));
+    EXPECT_EQ(Zahl_Praefix("1e-999999999"), 0.0);
+}
+
+TEST(RundGerade, HalbeZurGeradenZahl) {
+    EXPECT_EQ(Rund_Gerade(2.5), 2);
+    EXPECT_EQ(Rund_Gerade(3.5), 4);
+    EXPECT_EQ(Rund_Gerade(-2.5), -2);
+    EXPECT_EQ(Rund_Gerade(40.5), 40);
+    EXPECT_EQ(Rund_Gerade(41.5), 42);
+    EXPECT_EQ(Rund_Gerade(64.29999923706055), 64);
+    EXPECT_EQ(Rund_Gerade(-0.4), 0);
+    EXPECT_EQ(Rund_Gerade(32767.4), 32767);
+    EXPECT_EQ(Rund_Gerade(-32768.5), -32768);
+}
+
+TEST(RundGerade, AusserhalbIstUeberlauf) {
+    EXPECT_TRUE(Ueberlauf([] { Rund_Gerade(32767.5); }));
+    EXPECT_TRUE(Ueberlauf([] { Rund_Gerade(-32769.0); }));
+    EXPECT_TRUE(Ueberlauf([] { Rund_Gerade(std::numeric_limits<double>::infinity()); }));
+    EXPECT_TRUE(Ueberlauf([] { Rund_Gerade(std::nan("")); }));
+}
+
+TEST(RundText, HalbeVonNullWeg) {
+    EXPECT_EQ(Rund_Text(12.5, 0), "13");
+    EXPECT_EQ(Rund_Text(2.5, 0), "3");
+    EXPECT_EQ(Rund_Text(-2.5, 0), "-3");
+    EXPECT_EQ(Rund_Text(1.25, 1), "1,3");
+    EXPECT_EQ(Rund_Text(19.25093, 1), "19,3");
+    EXPECT_EQ(Rund_Text(4.8249998092651367, 0), "5");
+    EXPECT_EQ(Rund_Text(0.04, 1), "0,0");
+    EXPECT_EQ(Rund_Text(-0.2, 0), "0");
+    EXPECT_EQ(Rund_Text(9.96, 1), "10,0");
+    EXPECT_EQ(Rund_Text(99.5, 0), "100");
+    EXPECT_EQ(Rund_Text(0.5, 0), "1");
+    EXPECT_EQ(Rund_Text(0.05, 1), "0,1");
+    EXPECT_EQ(Rund_Text(203.33333333, 0), "203");
+    EXPECT_EQ(Rund_Text(1e20, 0), "100000000000000000000");
+    // 1.15 is stored just below the half; written with 15 digits it is one.
+    EXPECT_EQ(Rund_Text(1.15, 1), "1,2");
+    EXPECT_EQ(Rund_Text(-1.15, 1), "-1,2");
+    EXPECT_TRUE(Ueberlauf([] { Rund_Text(std::numeric_limits<double>::infinity(), 0); }));
+}
+
+TEST(RundText, LiestSichZurueck) {
+    for (double x : {6.6, 19.3, -4.32, 0.0, 123.45, 7.05}) {
+        EXPECT_NEAR(Zahl_Streng(Rund_Text(x, 1)), x, 0.05 + 1e-9) << x;
+        EXPECT_EQ(Zahl_Streng(Rund_Text(x, 0)), Zahl_Praefix(Rund_Text(x, 0))) << x;
+    }
+}
+
+TEST(Rund5, NaechstesVielfachesVon5) {
+    const std::pair<int, int> faelle[] = {{0, 0},     {1, 0},     {2, 0},     {3, 5},     {7, 5},
+                                          {8, 10},    {9, 10},    {12, 10},   {13, 15},   {98, 100},
+                                          {99, 100},  {102, 100}, {147, 145}, {148, 150}, {46, 45},
+                                          {32765, 32765}};
+    for (auto [ein, aus] : faelle) EXPECT_EQ(Rund5(static_cast<Integer>(ein)), aus) << ein;
+    for (int n = 0; n <= 32767; ++n) {
+        const int erwartet = (n + 2) / 5 * 5;
+        ASSERT_EQ(Rund5(static_cast<Integer>(n)), erwartet) << n;
+    }
+    EXPECT_EQ(Rund5(-13), -15);
+    EXPECT_EQ(Rund5(32767), 32765);
+    EXPECT_TRUE(Ueberlauf([] { Rund5(-32768); }));
+}
+
+TEST(Ganzzahl, UeberlaufIstFehler) {
+    EXPECT_EQ(Plus(32000, 767), 32767);
+    EXPECT_TRUE(Ueberlauf([] { Plus(32000, 768); }));
+    EXPECT_TRUE(Ueberlauf([] { Minus(-32768, 1); }));
+    EXPECT_TRUE(Ueberlauf([] { Negativ(-32768); }));
+    EXPECT_EQ(Negativ(5), -5);
+}
+
+TEST(Single, SpeichernRundetAuf32Bit) {
+    EXPECT_EQ(Als_Single(19.3), 19.3F);
+    EXPECT_NE(static_cast<double>(Als_Single(19.3)), 19.3);
+    EXPECT_TRUE(Ueberlauf([] { Als_Single(1e300); }));
+}

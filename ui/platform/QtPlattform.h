@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/platform/Plattform.h"
+
+namespace nodra::ui {
+
+class QtPlattform : public Plattform {
+public:
+    Antwort Meldung(const QString& text, Knoepfe knoepfe, const QString& titel) override;
+    std::optional<QString> Druckername() override;
+    bool FensterDrucken(QWidget& fenster, const QString& dokumentname) override;
+    QString Zwischenablage() override;
+    bool LinkOeffnen(const QUrl& link) override;
+    QDate Heute() override;
+    QSize Bildschirm() override;
+};
+
+}  // namespace nodra::ui
