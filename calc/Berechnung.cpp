@@ -101,13 +101,8 @@ private:
             if (z != 0) e_.KulturZeile = z;
         });
         A([&] {
-            const string_view name = Name();
-            for (int z = 1; z <= 151; ++z) {
-                if (Sortentabelle(z, sorte::Kulturname) == name && Sorten_Listentext(z) == e_.Sorte) {
-                    e_.SortenZeile = static_cast<Integer>(z);
-                    break;
-                }
-            }
+            const Integer z = Sorte_Suchen(Name(), e_.Sorte);
+            if (z != 0) e_.SortenZeile = z;
         });
     }
 
@@ -280,15 +275,14 @@ private:
         r_.Kor_Ha_Zuschlag = 0;
         r_.Kor_HOE = 0;
 
+        // Previous-crop row and the main crop's own row (for the manure
+        // efficacy), each the last row of that name.
         int vfZeile = 0;
         int hfZeile = 0;
         A([&] {
             const string_view name = Name();
-            for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
-                const string_view n = Vorfruchttabelle(z, vorfrucht::Name);
-                if (n == e_.Vorfrucht) vfZeile = z;
-                if (n == name) hfZeile = z;
-            }
+            vfZeile = Vorfrucht_Suchen(e_.Vorfrucht);
+            hfZeile = Vorfrucht_Suchen(name);
         });
 
         A([&] {
@@ -464,10 +458,8 @@ private:
     // row of the crop, else the empty end row (limits 0).
     int Sortenzeile_fuer_Grenzen() const {
         if (e_.SortenZeile >= 1) return e_.SortenZeile;
-        const string_view name = Name();
-        for (int z = 1; z <= 151; ++z)
-            if (Sortentabelle(z, sorte::Kulturname) == name) return z;
-        return 152;
+        const auto& sorten = Sorten_der_Kultur(Name());
+        return sorten.empty() ? 152 : sorten.front();
     }
 
     // Limits of the first and second application for the stand development.

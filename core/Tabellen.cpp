@@ -1,6 +1,7 @@
 #include "core/Tabellen.h"
 
 #include <string>
+#include <unordered_map>
 
 #include "core/Tabellendaten.h"
 
@@ -14,18 +15,14 @@ Tabelle Vorfruchttabelle;
 Tabelle Bodenparameter;
 Tabelle Rapsparameter;
 
-std::string_view Tabelle::operator()(int zeile, int spalte) const {
-    if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_)
-        throw Laufzeitfehler(Laufzeitfehler::Art::Index,
-                             "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " +
-                                 std::to_string(spalte));
-    return zellen_[static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
-                   static_cast<std::size_t>(spalte - 1)];
+void Tabelle::Indexfehler(int zeile, int spalte) {
+    throw Laufzeitfehler(Laufzeitfehler::Art::Index,
+                         "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " + std::to_string(spalte));
 }
 
 namespace {
 template <std::size_t Z, std::size_t S>
-constexpr Tabelle Aus(const char* const (&feld)[Z][S]) {
+constexpr Tabelle Aus(const std::string_view (&feld)[Z][S]) {
     return Tabelle(&feld[0][0], static_cast<int>(Z), static_cast<int>(S));
 }
 }  // namespace
@@ -40,22 +37,59 @@ void Tabellen_Fuellen() noexcept {
     Rapsparameter = Aus(daten::RapsDaten);
 }
 
-Integer Kultur_Suchen(std::string_view name) {
-    for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
-        const auto n = Kulturtabelle(z, kultur::Name);
-        if (n.empty()) break;
-        if (n == name) return static_cast<Integer>(z);
+namespace {
+
+// Name indices of the walked tables, built on first use from the filled
+// tables. They give the same rows as walking the tables from the top: the
+// first crop of a name, all variety rows of a crop in table order, the last
+// previous-crop row of a name.
+struct Namensindex {
+    const Tabelle* kultur = nullptr;
+    int kulturZeilen = -1;
+    int sortenZeilen = -1;
+    int vorfruchtZeilen = -1;
+    std::unordered_map<std::string_view, Integer> ersteKultur;
+    std::unordered_map<std::string_view, std::vector<Integer>> sorten;
+    std::unordered_map<std::string_view, Integer> letzteVorfrucht;
+};
+
+const Namensindex& Index() {
+    static Namensindex idx;
+    if (idx.kulturZeilen != Kulturtabelle.Zeilen() || idx.sortenZeilen != Sortentabelle.Zeilen() ||
+        idx.vorfruchtZeilen != Vorfruchttabelle.Zeilen()) {
+        idx = Namensindex{};
+        for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
+            const auto n = Kulturtabelle(z, kultur::Name);
+            if (n.empty()) break;
+            idx.ersteKultur.emplace(n, static_cast<Integer>(z));
+        }
+        for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
+            if (Sortentabelle(z, sorte::Sortenname).empty()) break;
+            idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
+        }
+        for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z)
+            idx.letzteVorfrucht[Vorfruchttabelle(z, vorfrucht::Name)] = static_cast<Integer>(z);
+        idx.kulturZeilen = Kulturtabelle.Zeilen();
+        idx.sortenZeilen = Sortentabelle.Zeilen();
+        idx.vorfruchtZeilen = Vorfruchttabelle.Zeilen();
     }
-    return 0;
+    return idx;
 }
 
-std::vector<Integer> Sorten_der_Kultur(std::string_view kulturname) {
-    std::vector<Integer> zeilen;
-    for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
-        if (Sortentabelle(z, sorte::Sortenname).empty()) break;
-        if (Sortentabelle(z, sorte::Kulturname) == kulturname) zeilen.push_back(static_cast<Integer>(z));
-    }
-    return zeilen;
+const std::vector<Integer> keineSorten;
+
+}  // namespace
+
+Integer Kultur_Suchen(std::string_view name) {
+    const auto& m = Index().ersteKultur;
+    const auto it = m.find(name);
+    return it == m.end() ? Integer{0} : it->second;
+}
+
+const std::vector<Integer>& Sorten_der_Kultur(std::string_view kulturname) {
+    const auto& m = Index().sorten;
+    const auto it = m.find(kulturname);
+    return it == m.end() ? keineSorten : it->second;
 }
 
 std::string Sorten_Listentext(int zeile) {
@@ -68,10 +102,8 @@ std::string Sorten_Listentext(int zeile) {
 }
 
 Integer Sorte_Suchen(std::string_view kulturname, std::string_view text) {
-    for (int z = 1; z <= Sortentabelle.Zeilen() - 1; ++z) {
-        if (Sortentabelle(z, sorte::Kulturname) == kulturname && Sorten_Listentext(z) == text)
-            return static_cast<Integer>(z);
-    }
+    for (Integer z : Sorten_der_Kultur(kulturname))
+        if (Sorten_Listentext(z) == text) return z;
     return 0;
 }
 
@@ -85,10 +117,9 @@ Integer Duenger_Suchen(std::string_view name) {
 }
 
 Integer Vorfrucht_Suchen(std::string_view name) {
-    Integer gefunden = 0;
-    for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z)
-        if (Vorfruchttabelle(z, vorfrucht::Name) == name) gefunden = static_cast<Integer>(z);
-    return gefunden;
+    const auto& m = Index().letzteVorfrucht;
+    const auto it = m.find(name);
+    return it == m.end() ? Integer{0} : it->second;
 }
 
 std::pair<std::string_view, std::string_view> Bemerkung(int nummer) {

@@ -14,18 +14,25 @@ namespace nodra {
 class Tabelle {
 public:
     constexpr Tabelle() = default;
-    constexpr Tabelle(const char* const* zellen, int zeilen, int spalten)
+    constexpr Tabelle(const std::string_view* zellen, int zeilen, int spalten)
         : zellen_(zellen), zeilen_(zeilen), spalten_(spalten) {}
 
     // Cell (row, column), both from 1. Outside the table, or before the
     // tables are filled, an index error of the calculation's kind.
-    std::string_view operator()(int zeile, int spalte) const;
+    std::string_view operator()(int zeile, int spalte) const {
+        if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
+            Indexfehler(zeile, spalte);
+        return zellen_[static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
+                       static_cast<std::size_t>(spalte - 1)];
+    }
 
     int Zeilen() const { return zeilen_; }
     int Spalten() const { return spalten_; }
 
 private:
-    const char* const* zellen_ = nullptr;
+    [[noreturn]] static void Indexfehler(int zeile, int spalte);
+
+    const std::string_view* zellen_ = nullptr;
     int zeilen_ = 0;
     int spalten_ = 0;
 };
@@ -121,7 +128,7 @@ constexpr int OD_Fest_Z1 = 8;
 Integer Kultur_Suchen(std::string_view name);
 
 // Rows of Sortentabelle that belong to the crop, in table order.
-std::vector<Integer> Sorten_der_Kultur(std::string_view kulturname);
+const std::vector<Integer>& Sorten_der_Kultur(std::string_view kulturname);
 
 // The text the variety list shows for a row: name, one blank, class in
 // capitals with leading blanks removed.
@@ -133,7 +140,8 @@ Integer Sorte_Suchen(std::string_view kulturname, std::string_view text);
 // Row 1..31 of Duengertabelle with that name; 0 if none.
 Integer Duenger_Suchen(std::string_view name);
 
-// Last row of Vorfruchttabelle with that name; 0 if none.
+// Last row of Vorfruchttabelle with that name, the empty end row included
+// (so the empty name finds the end row); 0 if none.
 Integer Vorfrucht_Suchen(std::string_view name);
 
 // The two lines of remark number `nummer` (row nummer + 1).

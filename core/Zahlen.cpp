@@ -41,9 +41,29 @@ double AlsDouble(const std::string& zahl) {
     return wert;
 }
 
+// Plain whole numbers ("-15", "110") are by far the most common texts: read
+// them without building a string. Returns false for anything else.
+bool GanzeZahlSchnell(std::string_view t, double& wert) {
+    std::size_t i = 0;
+    bool negativ = false;
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) {
+        negativ = t[0] == '-';
+        i = 1;
+    }
+    if (i >= t.size() || t.size() - i > 9) return false;
+    long n = 0;
+    for (; i < t.size(); ++i) {
+        if (!IstZiffer(t[i])) return false;
+        n = n * 10 + (t[i] - '0');
+    }
+    wert = negativ ? -static_cast<double>(n) : static_cast<double>(n);
+    return true;
+}
+
 }  // namespace
 
 double Zahl_Streng(std::string_view text) {
+    if (double w = 0.0; GanzeZahlSchnell(text, w)) return w;
     std::size_t a = 0;
     std::size_t e = text.size();
     while (a < e && text[a] == ' ') ++a;
@@ -84,6 +104,7 @@ double Zahl_Streng(std::string_view text) {
 }
 
 double Zahl_Praefix(std::string_view text) noexcept {
+    if (double w = 0.0; GanzeZahlSchnell(text, w)) return w;
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -158,10 +179,36 @@ std::string Rund_Text(double wert, int nachkommastellen) {
     if (nachkommastellen < 0) nachkommastellen = 0;
     if (nachkommastellen > 1) nachkommastellen = 1;
 
+    // Fast path: well away from a half, the 15-digit rounding below cannot
+    // change the result, so round the scaled value directly.
+    {
+        const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
+        if (skaliert < 1e6) {
+            const double unten = std::floor(skaliert);
+            const double bruch = skaliert - unten;
+            if (std::fabs(bruch - 0.5) > 1e-6) {
+                const long n = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
+                char puffer[32];
+                char* p = puffer;
+                if (wert < 0 && n != 0) *p++ = '-';
+                if (nachkommastellen == 0) {
+                    p = std::to_chars(p, puffer + sizeof puffer, n).ptr;
+                } else {
+                    p = std::to_chars(p, puffer + sizeof puffer, n / 10).ptr;
+                    *p++ = ',';
+                    *p++ = static_cast<char>('0' + n % 10);
+                }
+                return std::string(puffer, p);
+            }
+        }
+    }
+
     // 15 significant digits: d.dddddddddddddde+XXX
     char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", wert);
-    const std::string s(puffer);
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert,
+                                              std::chars_format::scientific, 14);
+    (void)fehler;  // 64 characters always suffice for 15 digits and exponent
+    const std::string s(puffer, ende);
     const bool negativ = s[0] == '-';
     const std::size_t start = negativ ? 1 : 0;
     std::string ziffern;
@@ -192,20 +239,24 @@ std::string Rund_Text(double wert, int nachkommastellen) {
                     uebertrag = false;
                 }
             }
-            if (uebertrag) kopf.insert(kopf.begin(), '1');
+            if (uebertrag) kopf = "1" + kopf;
         }
-        if (kopf.empty()) kopf = "0";
+        if (kopf.empty()) kopf.push_back('0');
         const auto erste = kopf.find_first_not_of('0');
         ergebnis = erste == std::string::npos ? "0" : kopf.substr(erste);
     }
     const bool null = ergebnis == "0";
+    std::string text = negativ && !null ? "-" : "";
     if (nachkommastellen > 0) {
-        while (ergebnis.size() < static_cast<std::size_t>(nachkommastellen) + 1)
-            ergebnis.insert(ergebnis.begin(), '0');
-        ergebnis.insert(ergebnis.end() - nachkommastellen, ',');
+        const std::size_t n = static_cast<std::size_t>(nachkommastellen);
+        if (ergebnis.size() < n + 1) ergebnis = std::string(n + 1 - ergebnis.size(), '0') + ergebnis;
+        text += ergebnis.substr(0, ergebnis.size() - n);
+        text += ',';
+        text += ergebnis.substr(ergebnis.size() - n);
+    } else {
+        text += ergebnis;
     }
-    if (negativ && !null) ergebnis.insert(ergebnis.begin(), '-');
-    return ergebnis;
+    return text;
 }
 
 Integer Rund5(Integer wert) {

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, if it is missing.
+set -euo pipefail
+
+PAKETE=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
+        libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+
+fehlend=()
+for p in "${PAKETE[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+if ((${#fehlend[@]})); then
+  echo "Installiere: ${fehlend[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+fi
