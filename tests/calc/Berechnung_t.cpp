@@ -497,3 +497,18 @@ TEST(Fehlerpfad, NichtGesetzteWerteBleibenVomVorigenLauf) {
     EXPECT_FALSE(l.meldungen.empty());
     EXPECT_EQ(l.r.Nmin_Pfl, 64);  // kept from the run before
 }
+
+// 205 kg of the 60-90 cm layer at 30 % stones is 61.5 kg: computed as
+// 205 / 100 * 30 the double lies a hair below the half, but formatted to
+// 15 digits it is the half and rounds away from zero.
+TEST(PflanzenverfuegbaresNmin, SteinabzugAufDerHaelfte) {
+    auto e = Winterweizen();
+    e.Nmin0_30 = "0";
+    e.Nmin30_60 = "294";
+    e.BA = 4;
+    e.ST = 4;
+    const auto l = Rechnen(e);
+    EXPECT_EQ(l.r.Nmin60_90_Wert, 205.0F);
+    EXPECT_EQ(l.r.Kor_ST, -150.0F);
+    EXPECT_EQ(l.r.Nmin_Pfl, 246);
+}

@@ -116,6 +116,7 @@ TEST(RundText, HalbeVonNullWeg) {
     // 1.15 is stored just below the half; written with 15 digits it is one.
     EXPECT_EQ(Rund_Text(1.15, 1), "1,2");
     EXPECT_EQ(Rund_Text(-1.15, 1), "-1,2");
+    EXPECT_EQ(Rund_Text(205.0 / 100 * 30, 0), "62");
     EXPECT_TRUE(Ueberlauf([] { Rund_Text(std::numeric_limits<double>::infinity(), 0); }));
 }
 
