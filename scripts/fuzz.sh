@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number
+# of seconds (default 60), starting from the committed seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sekunden="${1:-60}"
+for p in clang libclang-rt-14-dev; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev
+    break
+  fi
+done
+CXX=clang++ cmake -S fuzz -B build-fuzz > /dev/null
+cmake --build build-fuzz -j2
+for ziel in zahlen berechnung; do
+  arbeit="build-fuzz/korpus-$ziel"
+  mkdir -p "$arbeit"
+  echo "== $ziel: $sekunden s"
+  build-fuzz/${ziel}_fuzz -max_total_time="$sekunden" -print_final_stats=1 \
+    -artifact_prefix="build-fuzz/$ziel-" "$arbeit" "fuzz/korpus/$ziel" 2>&1 | grep -E "^(Done|stat::number_of_executed_units|stat::peak_rss)|ERROR|Test unit written" || true
+  if ls build-fuzz/$ziel-crash-* > /dev/null 2>&1; then
+    echo "Fehler gefunden: $(ls build-fuzz/$ziel-crash-*)"
+    exit 1
+  fi
+done
