@@ -1,17 +1,17 @@
 #include "ui/Programm.h"
 
 #include <QApplication>
-#include <cstdio>
 
-#include "core/Tabellen.h"
+#include "ui/input/frmNodra_B.h"
 
 namespace nodra::ui {
 
 int Programm_Starten(QApplication& app) {
-    app.setApplicationName(QStringLiteral("Nodra-L"));
-    Tabellen_Fuellen();
-    std::fprintf(stderr, "Nodra-L: die Fenster sind noch nicht gebaut.\n");
-    return 0;
+    app.setApplicationName(QString::fromUtf8(Ausgabename));
+    // The main window fills the tables and its lists when it is loaded.
+    frmNodra_B hauptfenster;
+    hauptfenster.show();
+    return app.exec();
 }
 
 }  // namespace nodra::ui

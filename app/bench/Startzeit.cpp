@@ -1,0 +1,103 @@
+// Start-up benchmark: builds and shows the main window as the program does and
+// reports the time from the start of main to the first painted window; then
+// enters the winter wheat case, presses the calculate button and reports the
+// time until the result window is painted. Times in ms on stdout:
+//   start <ms> rechnen <ms>
+// With --nur-start it ends after the first window and prints instead
+//   start <ms> bild <wall clock of the first paint in ns>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+
+#include "ui/Programm.h"
+#include "ui/input/frmNodra_B.h"
+#include "ui/platform/SkriptPlattform.h"
+#include "ui/result/frmNodra_BAusgabe.h"
+
+namespace {
+
+// Ends its event loop after the first paint of the watched control.
+class ErstesBild : public QObject {
+public:
+    qint64 zeit = -1;
+    long long wanduhr = 0;  // wall clock at the first paint, ns since the epoch
+    QElapsedTimer* uhr = nullptr;
+    QEventLoop schleife;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && zeit < 0) {
+            zeit = uhr->nsecsElapsed();
+            wanduhr = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
+            QTimer::singleShot(0, &schleife, &QEventLoop::quit);
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+
+template <class T>
+T* K(const QWidget& f, const char* name) {
+    return f.findChild<T*>(QString::fromUtf8(name));
+}
+
+void Waehlen(const QWidget& f, const char* liste, const char* text) {
+    QComboBox* c = K<QComboBox>(f, liste);
+    const int i = c->findText(QString::fromUtf8(text));
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer uhr;
+    uhr.start();
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setApplicationName(QString::fromUtf8(nodra::ui::Ausgabename));
+
+    nodra::ui::frmNodra_B f;
+    ErstesBild start;
+    start.uhr = &uhr;
+    // A window counts as shown when its controls are painted.
+    K<QAbstractButton>(f, "cmdEnde")->installEventFilter(&start);
+    f.show();
+    start.schleife.exec();
+    if (argc > 1 && QByteArray(argv[1]) == "--nur-start") {
+        std::printf("start %.1f bild %lld\n", start.zeit / 1e6, start.wanduhr);
+        return 0;
+    }
+
+    // Calculate to result window.
+    nodra::ui::SkriptPlattform skript;
+    Waehlen(f, "cboKultur", "Wi-Weizen");
+    Waehlen(f, "cboSorte", "----- B");
+    Waehlen(f, "cboVorfrucht", "Wi-Raps");
+    for (const char* n : {"optPZ2", "optE2", "optBE2", "optER1", "optBA3", "optAZ2", "optST1", "opt90cm"})
+        K<QRadioButton>(f, n)->click();
+    K<QLineEdit>(f, "txtNmin0_30")->setText(QStringLiteral("30"));
+    K<QLineEdit>(f, "txtNmin30_60")->setText(QStringLiteral("20"));
+    QElapsedTimer rechnen;
+    ErstesBild ergebnis;
+    ergebnis.uhr = &rechnen;
+    rechnen.start();
+    K<QAbstractButton>(f, "cmdBerechnenAusgabe")->click();
+    if (!f.Ausgabe()) return 1;
+    K<QAbstractButton>(*f.Ausgabe(), "cmdZurück")->installEventFilter(&ergebnis);
+    ergebnis.schleife.exec();
+
+    std::printf("start %.1f rechnen %.1f\n", start.zeit / 1e6, ergebnis.zeit / 1e6);
+    skript.antworten = {nodra::ui::Antwort::Ja};
+    f.Ausgabe()->close();
+    f.close();
+    return 0;
+}

@@ -1,0 +1,51 @@
+// Helpers for the window tests: find controls by name, act as the user.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWidget>
+#include <stdexcept>
+
+namespace nodra::ui::test {
+
+template <class T = QWidget>
+T* S(const QWidget& form, const QString& name) {
+    T* w = form.findChild<T*>(name);
+    if (!w) throw std::runtime_error("kein Steuerelement " + name.toStdString());
+    return w;
+}
+inline QComboBox* Liste(const QWidget& f, const QString& n) { return S<QComboBox>(f, n); }
+inline QRadioButton* Opt(const QWidget& f, const QString& n) { return S<QRadioButton>(f, n); }
+inline QLineEdit* Txt(const QWidget& f, const QString& n) { return S<QLineEdit>(f, n); }
+inline QLabel* Lbl(const QWidget& f, const QString& n) { return S<QLabel>(f, n); }
+inline QAbstractButton* Knopf(const QWidget& f, const QString& n) { return S<QAbstractButton>(f, n); }
+
+inline bool Sichtbar(const QWidget& f, const QString& n) { return !S(f, n)->isHidden(); }
+
+// The user picks an entry of a list, as with the mouse from its drop-down.
+inline void Waehlt(QComboBox* liste, const QString& text) {
+    const int i = liste->findText(text, Qt::MatchExactly);
+    if (i < 0) throw std::runtime_error("kein Eintrag " + text.toStdString());
+    liste->setCurrentIndex(i);
+    emit liste->activated(i);
+}
+
+inline QStringList Eintraege(const QComboBox* liste) {
+    QStringList e;
+    for (int i = 0; i < liste->count(); ++i) e << liste->itemText(i);
+    return e;
+}
+
+// Types text into a box character by character (umlauts included).
+inline void Tippt(QLineEdit* feld, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::KeyAction::Click, feld, Qt::Key_unknown, c, Qt::NoModifier);
+}
+
+}  // namespace nodra::ui::test

@@ -1,0 +1,38 @@
+#include "ui/info/Begleitfenster.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+#include "ui/platform/Plattform.h"
+
+namespace nodra::ui {
+
+Begleitfenster::Begleitfenster(QWidget* hauptfenster) : QWidget(nullptr), hauptfenster_(hauptfenster) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Begleitfenster::Einrichten() {
+    const QSize bildschirm = plattform().Bildschirm();
+    move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+bool Begleitfenster::event(QEvent* ereignis) {
+    // Losing the focus to another window closes this one, as its button does.
+    if (ereignis->type() == QEvent::WindowDeactivate && isVisible()) {
+        const bool ergebnis = QWidget::event(ereignis);
+        close();
+        return ergebnis;
+    }
+    return QWidget::event(ereignis);
+}
+
+void Begleitfenster::closeEvent(QCloseEvent* ereignis) {
+    ereignis->accept();
+    if (hauptfenster_) hauptfenster_->show();
+}
+
+}  // namespace nodra::ui

@@ -1,0 +1,151 @@
+// The main input window: every input of one calculation lives in one of its
+// controls. Handlers are plain member functions named after control and
+// event; a change the program makes to a control runs that control's handler
+// at once, as a user's change would.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <exception>
+#include <initializer_list>
+
+#include "core/Datensaetze.h"
+
+class QComboBox;
+class QRadioButton;
+
+namespace Ui {
+class frmNodra_B;
+}
+
+namespace nodra::ui {
+
+class frmNodra_BAusgabe;
+
+// The program title line, set once at start-up and shown by every form.
+extern QString Programmtitel;
+
+// Text of the start-up error message for an error `fehler`.
+QString Startfehler_Meldung(const std::exception& fehler);
+
+class frmNodra_B : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the window from its design and runs the start-up sequence.
+    explicit frmNodra_B(QWidget* parent = nullptr);
+    ~frmNodra_B() override;
+
+    const Ui::frmNodra_B& Steuerelemente() const { return *ui; }
+
+    // Rows chosen by the selection handlers; 0 = nothing chosen.
+    Integer KulturZeile = 0;
+    Integer SortenZeile = 0;
+    Integer VorfruchtZeile = 0;
+    Integer ODZeile = 0;
+
+    // The input as read at the start of the last calculation, and its result.
+    Eingabedaten Eingabe;
+    Ergebnisdaten Ergebnis;
+
+    // The result window while it is open.
+    frmNodra_BAusgabe* Ausgabe() const;
+
+    // Form functions.
+    void Laden_Tabellen();
+    bool Test_Daten();
+    bool Test_DatenN();
+    // Reads the input record from the controls.
+    Eingabedaten Eingabe_Lesen() const;
+
+    // Command buttons.
+    void cmdBerechnenAusgabe_Click();
+    void cmdZurücksetzen_Click();
+    void cmdEnde_Click();
+    void cmdDruck_Click();
+    void cmdInfo_Click();
+    void cmdUeber_Click();
+
+    // Crop lists and crop selection.
+    void cmdMehrWeniger_Click();
+    void cmdMehrWenigerVF_Click();
+    void cmdWeitereKulturen_Click();
+    void cboKultur_Click();
+    void cboKultur1_Click();
+
+    // Variety and production target.
+    void cboSorte_Click();
+    void optPZ1_Click();
+    void optPZ2_Click();
+    void optPZ3_Click();
+    void optPZ4_Click();
+
+    // Organic manure and previous crop.
+    void cboOD_Click();
+    void cmdODX_Click();
+    void cboVorfrucht_Click();
+
+    // Site plausibility (chernozem, rooting depth, Ackerzahl, soil group,
+    // stone content): each runs when its box changes or its button becomes
+    // selected.
+    void chkSchwarzerde_Click();
+    void opt40cm_Click();
+    void opt50cm_Click();
+    void opt60cm_Click();
+    void optAZ1_Click();
+    void optAZ3_Click();
+    void optBA1_Click();
+    void optBA2_Click();
+    void optBA3_Click();
+    void optBA5_Click();
+    void optST3_Click();
+    void optST4_Click();
+    void optST5_Click();
+
+    // Numeric entry fields: change of the two Nmin boxes.
+    void txtNmin0_30_Change();
+    void txtNmin30_60_Change();
+
+    // Shows the window again after the result window was closed.
+    void Wieder_Anzeigen();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void Form_Load();
+    void Verbinden();
+    void Kultur_Auswahl(QComboBox* liste, bool langeListe);
+
+    // Sets the selection of a list from the program (-1 = none) and runs the
+    // list's handler, also when the selection stays as it was.
+    void Listenauswahl_Setzen(QComboBox* liste, int index);
+    void Handler_der_Liste(QComboBox* liste);
+    void Sortenpruefung_PZ(int option);
+
+    Ui::frmNodra_B* ui;
+    QPointer<frmNodra_BAusgabe> ausgabe_;
+    bool beenden_ = false;
+};
+
+// Shared helpers for the forms.
+namespace steuer {
+// Number of the selected button, counted from 1; 0 when none is selected.
+int Gewaehlt(std::initializer_list<const QRadioButton*> knoepfe);
+// Deselects a button of an exclusive group; runs no handler.
+void Abwaehlen(QRadioButton* knopf);
+// The control's own visibility setting, not whether it is on screen now.
+bool Sichtbar(const QWidget* w);
+// Geometry in twips (15 per pixel).
+void Setze_Twips(QWidget* w, int links, int oben, int breite, int hoehe);
+void Setze_Links(QWidget* w, int links);
+int Twips(int pixel);
+int Pixel(int twips);
+// Paints the background of every control white, except the named lines.
+void Weiss_Faerben(QWidget& form);
+// Moves the window to the middle of the screen.
+void Zentrieren(QWidget& form);
+}  // namespace steuer
+
+}  // namespace nodra::ui
