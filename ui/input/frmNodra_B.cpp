@@ -18,6 +18,7 @@
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
 #include "ui/platform/Plattform.h"
+#include "ui/result/Drucken.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 #include "ui_frmNodra_B.h"
 
@@ -672,8 +673,14 @@ void frmNodra_B::optST5_Click() {}
 void frmNodra_B::txtNmin0_30_Change() {}
 void frmNodra_B::txtNmin30_60_Change() {}
 
-// Printing of the inputs is built separately.
-void frmNodra_B::cmdDruck_Click() {}
+// Prints the window with every entry; the six buttons that act on the whole
+// window are taken off the printout.
+void frmNodra_B::cmdDruck_Click() {
+    Fenster_Drucken(*this, QStringLiteral("Eingabedaten"),
+                    {ui->cmdDruck, ui->cmdEnde, ui->cmdBerechnenAusgabe, ui->cmdInfo, ui->cmdUeber,
+                     ui->cmdZurücksetzen},
+                    QStringLiteral("Nodra-L Eingabedaten"));
+}
 
 void frmNodra_B::cmdInfo_Click() {
     hide();

@@ -6,12 +6,13 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+
+#include "ui/platform/Fensterbild.h"
 
 namespace nodra::ui {
 
@@ -30,7 +31,10 @@ Antwort QtPlattform::Meldung(const QString& text, Knoepfe knoepfe, const QString
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(titel.isEmpty() ? QApplication::applicationName() : titel);
-    box.setText(text);
+    // A carriage return separates the lines of a message.
+    QString zeilen = text;
+    zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(zeilen);
     if (knoepfe == Knoepfe::JaNein) {
         QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
@@ -53,27 +57,18 @@ std::optional<QString> QtPlattform::Druckername() {
 }
 
 bool QtPlattform::FensterDrucken(QWidget& fenster, const QString& dokumentname) {
+    // Without a default printer Qt would quietly write a PDF file somewhere
+    // (or pick the first queue): that is a failure here.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
     QPrinter drucker(info, QPrinter::HighResolution);
     drucker.setDocName(dokumentname);
     drucker.setFullPage(false);
-    // Record the window as drawing commands, so that the printer gets real
-    // text and lines instead of a bitmap.
-    QPicture bild;
-    {
-        QPainter p(&bild);
-        fenster.render(&p, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
-    }
     QPainter maler;
     if (!maler.begin(&drucker)) return false;
-    const QRect seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
-    const QSize groesse = fenster.size();
-    const double sx = double(seite.width()) / groesse.width();
-    const double sy = double(seite.height()) / groesse.height();
-    const double s = std::min(sx, sy);
-    maler.scale(s, s);
-    maler.drawPicture(0, 0, bild);
+    // The painter starts at the printable area, inside the page margins.
+    const QRect druckbereich = drucker.pageLayout().paintRectPixels(drucker.resolution());
+    Fenster_Zeichnen(fenster, maler, QRect(QPoint(0, 0), druckbereich.size()));
     return maler.end();
 }
 

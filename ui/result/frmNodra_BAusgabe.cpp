@@ -14,6 +14,7 @@
 #include "core/Tabellen.h"
 #include "ui/input/frmNodra_B.h"
 #include "ui/platform/Plattform.h"
+#include "ui/result/Drucken.h"
 #include "ui_frmNodra_B.h"
 #include "ui_frmNodra_BAusgabe.h"
 
@@ -217,9 +218,15 @@ void frmNodra_BAusgabe::Form_Load() {
 
 void frmNodra_BAusgabe::cmdZurück_Click() { close(); }
 
-// Printing of the results is built separately.
-void frmNodra_BAusgabe::cmdDruck_Click() {}
-void frmNodra_BAusgabe::cmdTest_Click() {}
+// Prints the window as shown, without its three buttons; afterwards all three
+// are visible, the test button included.
+void frmNodra_BAusgabe::cmdDruck_Click() {
+    Fenster_Drucken(*this, QStringLiteral("Ergebnisse"), {ui->cmdDruck, ui->cmdZurück, ui->cmdTest},
+                    QStringLiteral("Nodra-L Ergebnisse"));
+}
+
+// Reports the window's outer height in twips.
+void frmNodra_BAusgabe::cmdTest_Click() { plattform().Meldung(QStringLiteral("2.: ") + QString::number(hoehe_)); }
 
 void frmNodra_BAusgabe::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();

@@ -1,0 +1,26 @@
+#include "ui/platform/Fensterbild.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QWidget>
+#include <algorithm>
+
+namespace nodra::ui {
+
+void Fenster_Zeichnen(QWidget& fenster, QPainter& maler, const QRect& seite) {
+    QPicture bild;
+    {
+        QPainter aufnahme(&bild);
+        fenster.render(&aufnahme, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+    }
+    const QSize groesse = fenster.size();
+    if (groesse.isEmpty()) return;
+    const double s = std::min(double(seite.width()) / groesse.width(), double(seite.height()) / groesse.height());
+    maler.save();
+    maler.translate(seite.topLeft());
+    maler.scale(s, s);
+    maler.drawPicture(0, 0, bild);
+    maler.restore();
+}
+
+}  // namespace nodra::ui
