@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12, if it is missing.
 set -euo pipefail
 
-PAKETE=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
+PAKETE=(build-essential cmake time qt6-base-dev qt6-base-dev-tools libgl-dev
         libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
 
 fehlend=()

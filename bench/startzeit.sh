@@ -4,12 +4,12 @@
 # counted from the launch of the process (wall clock: launch here, first paint
 # reported by the program) and from the start of main, and the time from the
 # calculate button to the painted result window.
-# Usage: app/bench/startzeit.sh <build directory> [runs]
+# Usage: bench/startzeit.sh <build directory> [runs]
 set -eu
 bau=${1:?Bauverzeichnis angeben}
 n=${2:-15}
-leer="$bau/app/startzeit_leer"
-nodra="$bau/app/startzeit_nodra"
+leer="$bau/bench/startzeit_leer"
+nodra="$bau/bench/startzeit_nodra"
 if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
 fi
