@@ -1,11 +1,14 @@
 // Pictures of the two windows for the documentation, taken without a
 // display. Run on request:
 //   NODRA_BILDER=docs ui_tests --gtest_also_run_disabled_tests --gtest_filter='*Bildschirmfotos*'
+#include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <cstdlib>
 
 #include "tests/ui/Testhilfen.h"
+#include "ui/info/frmNodra_BInfo.h"
+#include "ui/info/frmNodra_BUeber.h"
 #include "ui/input/frmNodra_B.h"
 #include "ui/platform/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
@@ -34,6 +37,20 @@ TEST(Bildschirmfotos, DISABLED_BeideFenster) {
     ASSERT_NE(f.Ausgabe(), nullptr);
     ASSERT_TRUE(f.Ausgabe()->grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_BAusgabe.png"))));
     f.Ausgabe()->close();
+
+    // The two dialogs.
+    Knopf(f, "cmdInfo")->click();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* info = dynamic_cast<frmNodra_BInfo*>(w)) {
+            ASSERT_TRUE(info->grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_BInfo.png"))));
+            info->close();
+        }
+    Knopf(f, "cmdUeber")->click();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* ueber = dynamic_cast<frmNodra_BÜber*>(w)) {
+            ASSERT_TRUE(ueber->grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_BUeber.png"))));
+            ueber->close();
+        }
 }
 
 }  // namespace
