@@ -235,6 +235,7 @@ void frmNodra_B::Verbinden() {
     connect(ui->chkSchwarzerde, &QCheckBox::toggled, this, [this] { chkSchwarzerde_Click(); });
     connect(ui->txtNmin0_30, &QLineEdit::textChanged, this, [this] { txtNmin0_30_Change(); });
     connect(ui->txtNmin30_60, &QLineEdit::textChanged, this, [this] { txtNmin30_60_Change(); });
+    Textfelder_Einrichten();
 }
 
 void frmNodra_B::Handler_der_Liste(QComboBox* liste) {
@@ -622,14 +623,19 @@ void frmNodra_B::cboOD_Click() {
         ui->optOD1->setText(QStringLiteral("01.07 ... 30.09."));
         ui->optOD2->setText(QStringLiteral("01.10 ... 15.03."));
         ui->optOD3->setText(QStringLiteral("ab 16.03"));
-        if (Zahl_Praefix(S(ui->txtODMenge->text())) > 99) {
-            plattform().Meldung(QStringLiteral("Düngermenge wird von: ") + ui->txtODMenge->text() +
+        // The box takes two characters from now on. An amount with leading
+        // zeros ("099") is written without them, which keeps its value; one
+        // that does not fit even so (above 99, or a pasted "1,5") is reset
+        // with the message, as cutting the text would change the amount.
+        const QString menge = ui->txtODMenge->text();
+        QString kurz = menge;
+        while (kurz.size() > 1 && kurz.front() == QLatin1Char('0') && kurz.at(1).isDigit()) kurz.remove(0, 1);
+        if (Zahl_Praefix(S(menge)) > 99 || kurz.size() > 2) {
+            plattform().Meldung(QStringLiteral("Düngermenge wird von: ") + menge +
                                 QStringLiteral(" auf 0 gesetzt. (maximale Stellenzahl: 2)"));
             ui->txtODMenge->setText(QStringLiteral("0"));
-        } else if (ui->txtODMenge->text().size() > 2) {
-            // An amount with leading zeros ("099") fits two digits once they
-            // are dropped; shortening the text would change the amount.
-            ui->txtODMenge->setText(QString::number(Zahl_Praefix(S(ui->txtODMenge->text()))));
+        } else if (kurz != menge) {
+            ui->txtODMenge->setText(kurz);
         }
         ui->txtODMenge->setMaxLength(2);
     }
@@ -656,22 +662,8 @@ void frmNodra_B::cboVorfrucht_Click() {
     }
 }
 
-// Site plausibility and the Nmin sum cap are built separately.
-void frmNodra_B::chkSchwarzerde_Click() {}
-void frmNodra_B::opt40cm_Click() {}
-void frmNodra_B::opt50cm_Click() {}
-void frmNodra_B::opt60cm_Click() {}
-void frmNodra_B::optAZ1_Click() {}
-void frmNodra_B::optAZ3_Click() {}
-void frmNodra_B::optBA1_Click() {}
-void frmNodra_B::optBA2_Click() {}
-void frmNodra_B::optBA3_Click() {}
-void frmNodra_B::optBA5_Click() {}
-void frmNodra_B::optST3_Click() {}
-void frmNodra_B::optST4_Click() {}
-void frmNodra_B::optST5_Click() {}
-void frmNodra_B::txtNmin0_30_Change() {}
-void frmNodra_B::txtNmin30_60_Change() {}
+// The site plausibility rules are in Bodenregeln.cpp, the text boxes in
+// Textfelder.cpp.
 
 // Prints the window with every entry; the six buttons that act on the whole
 // window are taken off the printout.
@@ -742,6 +734,12 @@ bool frmNodra_B::Test_Daten() {
         if (ui->txtODTS->text().isEmpty() || Null_oder_keine_Zahl(ui->txtODTS->text())) {
             p.Meldung(ts);
             ui->txtODTS->setFocus();
+            return false;
+        }
+        // Without a spreading period the calculation counts no effect of the
+        // manure: a manure entered is never silently left out.
+        if (Gewaehlt({ui->optOD1, ui->optOD2, ui->optOD3}) == 0) {
+            p.Meldung(QStringLiteral("Bitte auswählen: Zeitraum organischer Düngestoff   (...Ende)"));
             return false;
         }
     }

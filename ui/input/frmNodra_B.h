@@ -13,6 +13,8 @@
 #include "core/Datensaetze.h"
 
 class QComboBox;
+class QKeyEvent;
+class QLineEdit;
 class QRadioButton;
 
 namespace Ui {
@@ -112,6 +114,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    // Focus, key and mouse events of the six text boxes.
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     void Form_Load();
@@ -123,6 +127,20 @@ private:
     void Listenauswahl_Setzen(QComboBox* liste, int index);
     void Handler_der_Liste(QComboBox* liste);
     void Sortenpruefung_PZ(int option);
+
+    // Unchecks the chernozem box, which runs its rule set.
+    void Schwarzerde_Loeschen();
+
+    // Text boxes: focus colouring of all six, the key filter of the four
+    // numeric ones, pasting a number, the cap on the two Nmin values.
+    void Textfelder_Einrichten();
+    bool Zahlenfeld(const QObject* feld) const;
+    void Fokus_Erhalten(QLineEdit* feld);
+    void Fokus_Verloren(QLineEdit* feld);
+    // True when the key is used up here and must not reach the box.
+    bool Tastenfilter(QLineEdit* feld, const QKeyEvent& taste);
+    void Zahl_Einfuegen(QLineEdit* feld);
+    void Nmin_Begrenzen(QLineEdit* geaendert, const QLineEdit* andere);
 
     Ui::frmNodra_B* ui;
     QPointer<frmNodra_BAusgabe> ausgabe_;

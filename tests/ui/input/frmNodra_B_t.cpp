@@ -449,6 +449,9 @@ TEST_F(Hauptfenster, VollstaendigkeitInDerReihenfolgeDerMeldungen) {
     T("txtBetrieb")->setFocus();
     QWidget* vorher = f.focusWidget();
     EXPECT_EQ(vorher, T("txtBetrieb"));
+    naechste("Bitte auswählen: Zeitraum organischer Düngestoff   (...Ende)");
+    EXPECT_EQ(f.focusWidget(), vorher);
+    O("optOD3")->click();
 
     naechste("Bitte auswählen: durchwurzelbare Tiefe   (...Ende)");
     EXPECT_EQ(f.focusWidget(), vorher);
@@ -623,9 +626,12 @@ TEST_F(Hauptfenster, Zuruecksetzen) {
     Waehlt(L("cboOD"), QStringLiteral("Rindermist"));
     Tippt(T("txtODMenge"), QStringLiteral("200"));
     O("optIII")->click();
+    // Chernozem on group 5 with Ackerzahl "> 75" (only warned about).
     O("optBA5")->click();
-    O("optAZ3")->click();
     S<QCheckBox>(f, "chkSchwarzerde")->click();
+    O("optAZ3")->click();
+    ASSERT_TRUE(O("optBA5")->isChecked());
+    ASSERT_TRUE(O("optAZ3")->isChecked());
     p.meldungen.clear();
 
     K("cmdZurücksetzen");

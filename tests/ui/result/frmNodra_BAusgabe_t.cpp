@@ -4,6 +4,7 @@
 #include "ui/result/frmNodra_BAusgabe.h"
 
 #include <QListWidget>
+#include <QSignalBlocker>
 
 #include "core/Tabellen.h"
 #include "tests/ui/Testhilfen.h"
@@ -151,7 +152,12 @@ TEST_F(Ergebnisfenster, AuswahltexteUndIhrUebertrag) {
     // Stone content chosen, soil group and Ackerzahl not: both labels show
     // the text left by the step before.
     O("optST3")->click();
-    S<QCheckBox>(f, "chkSchwarzerde")->click();
+    {
+        // Checked without its rules, which would choose soil group 4.
+        auto* se = S<QCheckBox>(f, "chkSchwarzerde");
+        const QSignalBlocker ohneRegeln(se);
+        se->setChecked(true);
+    }
     {
         frmNodra_BAusgabe a(f, e);
         EXPECT_EQ(Text(a, "lblST"), QStringLiteral("Steingehalt (mittel)"));
