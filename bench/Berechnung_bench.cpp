@@ -5,28 +5,18 @@
 
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
+#include "tests/calc/Fall.h"
 #include "tests/calc/Zufallsfall.h"
 
 using namespace nodra;
 
 namespace {
+// The winter wheat example: rooting depth 90 cm, bread wheat.
 Eingabedaten Winterweizen() {
-    Tabellen_Fuellen();
-    Eingabedaten e;
-    e.Kultur = "Wi-Weizen";
-    e.KulturZeile = 92;
+    Eingabedaten e = test::Fall("Wi-Weizen", "30", "20");
     e.Sorte = "----- B";
-    e.Vorfrucht = "-----";
-    e.ER = 1;
-    e.Nmin0_30 = "30";
-    e.Nmin30_60 = "20";
-    e.ST = 1;
-    e.BA = 3;
-    e.AZ = 2;
     e.Tiefe = 90;
     e.PZ = 2;
-    e.E = 2;
-    e.BE = 2;
     return e;
 }
 }  // namespace

@@ -1,6 +1,8 @@
 // The reference for the start-up benchmark: a bare Qt Widgets program that
 // shows one empty window of the main window's size. Prints
 //   start <ms from main> bild <wall clock of the first paint in ns>
+#include "bench/ErstesBild.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -9,25 +11,6 @@
 #include <chrono>
 #include <cstdio>
 
-namespace {
-class ErstesBild : public QObject {
-public:
-    qint64 zeit = -1;
-    long long wanduhr = 0;  // wall clock at the first paint, ns since the epoch
-    QElapsedTimer* uhr = nullptr;
-    QEventLoop schleife;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && zeit < 0) {
-            zeit = uhr->nsecsElapsed();
-            wanduhr = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                          std::chrono::system_clock::now().time_since_epoch())
-                          .count();
-            QTimer::singleShot(0, &schleife, &QEventLoop::quit);
-        }
-        return QObject::eventFilter(o, e);
-    }
-};
-}  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer uhr;

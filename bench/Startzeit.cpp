@@ -5,6 +5,8 @@
 //   start <ms> rechnen <ms>
 // With --nur-start it ends after the first window and prints instead
 //   start <ms> bild <wall clock of the first paint in ns>
+#include "bench/ErstesBild.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -23,24 +25,6 @@
 
 namespace {
 
-// Ends its event loop after the first paint of the watched control.
-class ErstesBild : public QObject {
-public:
-    qint64 zeit = -1;
-    long long wanduhr = 0;  // wall clock at the first paint, ns since the epoch
-    QElapsedTimer* uhr = nullptr;
-    QEventLoop schleife;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && zeit < 0) {
-            zeit = uhr->nsecsElapsed();
-            wanduhr = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                          std::chrono::system_clock::now().time_since_epoch())
-                          .count();
-            QTimer::singleShot(0, &schleife, &QEventLoop::quit);
-        }
-        return QObject::eventFilter(o, e);
-    }
-};
 
 template <class T>
 T* K(const QWidget& f, const char* name) {
