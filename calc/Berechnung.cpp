@@ -76,21 +76,22 @@ private:
     string_view K(int spalte) const { return Kulturtabelle(e_.KulturZeile, spalte); }
     string_view Name() const { return K(kultur::Name); }
 
-    void BemerkungHinzufuegen(int nummer) {
+    // Adds the remark in row `zeile` of the remark table (number + 1).
+    void ZeileHinzufuegen(Integer zeile) {
         if (r_.BemAnzahl >= static_cast<Integer>(r_.Bemerkungen.size()))
             throw Laufzeitfehler(Laufzeitfehler::Art::Index, "Bemerkungsliste voll");
-        const Integer zeile = Plus(static_cast<Integer>(nummer), 1);
         r_.BemAnzahl = Plus(r_.BemAnzahl, 1);
         r_.Bemerkungen[static_cast<std::size_t>(r_.BemAnzahl - 1)] = zeile;
     }
+
+    void BemerkungHinzufuegen(int nummer) { ZeileHinzufuegen(static_cast<Integer>(nummer + 1)); }
 
     // A remark whose number stands in a crop-table cell; a cell holding 0
     // means no remark.
     void ZellenBemerkung(int spalte) {
         const double nummer = S(K(spalte));
         if (nummer == 0.0) return;
-        const Integer zeile = G(nummer + 1);
-        BemerkungHinzufuegen(zeile - 1);
+        ZeileHinzufuegen(G(nummer + 1));
     }
 
     // --- crop and variety ---------------------------------------------------

@@ -40,9 +40,9 @@ void Tabellen_Fuellen() noexcept {
 namespace {
 
 // Name indices of the walked tables, built on first use from the filled
-// tables. They give the same rows as walking the tables from the top: the
-// first crop of a name, all variety rows of a crop in table order, the last
-// previous-crop row of a name.
+// tables. They give the same rows as walking the tables from the top to the
+// empty end row: the first crop of a name, all variety rows of a crop in
+// table order, the last previous-crop row of a name.
 struct Namensindex {
     const Tabelle* kultur = nullptr;
     int kulturZeilen = -1;
@@ -67,8 +67,11 @@ const Namensindex& Index() {
             if (Sortentabelle(z, sorte::Sortenname).empty()) break;
             idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
         }
-        for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z)
-            idx.letzteVorfrucht[Vorfruchttabelle(z, vorfrucht::Name)] = static_cast<Integer>(z);
+        for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
+            const auto n = Vorfruchttabelle(z, vorfrucht::Name);
+            if (n.empty()) break;
+            idx.letzteVorfrucht[n] = static_cast<Integer>(z);
+        }
         idx.kulturZeilen = Kulturtabelle.Zeilen();
         idx.sortenZeilen = Sortentabelle.Zeilen();
         idx.vorfruchtZeilen = Vorfruchttabelle.Zeilen();

@@ -140,8 +140,8 @@ Integer Sorte_Suchen(std::string_view kulturname, std::string_view text);
 // Row 1..31 of Duengertabelle with that name; 0 if none.
 Integer Duenger_Suchen(std::string_view name);
 
-// Last row of Vorfruchttabelle with that name, the empty end row included
-// (so the empty name finds the end row); 0 if none.
+// Last row 1..106 of Vorfruchttabelle with that name; 0 if none (the empty
+// name included).
 Integer Vorfrucht_Suchen(std::string_view name);
 
 // The two lines of remark number `nummer` (row nummer + 1).

@@ -488,6 +488,16 @@ TEST(Fehlerpfad, LeereTrockensubstanzUndUeberlaufDerGutschrift) {
     EXPECT_EQ(l.r.N1aGabe, 46);
 }
 
+TEST(Fehlerpfad, OhneVorfruchtKeineGutschrift) {
+    auto e = Winterweizen();
+    e.Vorfrucht = "";
+    e.ER = 3;
+    const auto l = Rechnen(e);
+    EXPECT_EQ(l.meldungen, (std::vector<std::string>{MeldungBerechnungsfehler}));
+    EXPECT_EQ(l.r.Kor_VF, 0);
+    EXPECT_EQ(l.r.N2Gabe, 60);
+}
+
 TEST(Fehlerpfad, NichtGesetzteWerteBleibenVomVorigenLauf) {
     auto vorher = Rechnen(Winterweizen()).r;
     auto e = Winterweizen();

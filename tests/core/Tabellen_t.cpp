@@ -273,6 +273,8 @@ TEST_F(Tabellen, Bemerkungen) {
 TEST_F(Tabellen, Vorfruchtgruppen) {
     EXPECT_EQ(Vorfruchttabelle(1, 1), "-----");
     EXPECT_EQ(Vorfruchttabelle(106, 1), "Zw-Nichtleg.");
+    // The empty end row is no previous crop.
+    EXPECT_EQ(Vorfrucht_Suchen(""), 0);
     struct F {
         const char* name;
         std::vector<std::string> werte;  // columns 2 to 10

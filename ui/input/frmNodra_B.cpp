@@ -651,15 +651,8 @@ void frmNodra_B::cmdODX_Click() {
 }
 
 void frmNodra_B::cboVorfrucht_Click() {
-    const QString name = ui->cboVorfrucht->currentText();
-    for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
-        const QString n = Q(Vorfruchttabelle(z, vorfrucht::Name));
-        if (n.isEmpty()) break;
-        if (n == name) {
-            VorfruchtZeile = static_cast<Integer>(z);
-            break;
-        }
-    }
+    const Integer z = Vorfrucht_Suchen(S(ui->cboVorfrucht->currentText()));
+    if (z != 0) VorfruchtZeile = z;
 }
 
 // The site plausibility rules are in Bodenregeln.cpp, the text boxes in

@@ -9,22 +9,16 @@
 
 #include "core/Tabellen.h"
 #include "tests/ui/Testhilfen.h"
+#include "tests/ui/input/Eingabefenster.h"
 #include "ui/platform/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace nodra::ui::test {
 namespace {
 
-class Hauptfenster : public ::testing::Test {
+class Hauptfenster : public Eingabefenster {
 protected:
-    SkriptPlattform p;
-    frmNodra_B f;
-
-    QComboBox* L(const char* n) { return Liste(f, QString::fromUtf8(n)); }
-    QRadioButton* O(const char* n) { return Opt(f, QString::fromUtf8(n)); }
-    QLineEdit* T(const char* n) { return Txt(f, QString::fromUtf8(n)); }
-    bool V(const char* n) { return Sichtbar(f, QString::fromUtf8(n)); }
-    void K(const char* n) { Knopf(f, QString::fromUtf8(n))->click(); }
+    // Calculates and returns the messages; they stay recorded for checks.
     QStringList Rechnen() {
         p.meldungen.clear();
         K("cmdBerechnenAusgabe");
