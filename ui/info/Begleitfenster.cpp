@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 
-#include "ui/platform/Plattform.h"
+#include "ui/input/frmNodra_B.h"
 
 namespace nodra::ui {
 
@@ -12,12 +12,8 @@ Begleitfenster::Begleitfenster(QWidget* hauptfenster) : QWidget(nullptr), hauptf
 }
 
 void Begleitfenster::Einrichten() {
-    const QSize bildschirm = plattform().Bildschirm();
-    move((bildschirm.width() - width()) / 2, (bildschirm.height() - height()) / 2);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    steuer::Zentrieren(*this);
+    steuer::Weiss_Faerben(*this);
 }
 
 bool Begleitfenster::event(QEvent* ereignis) {

@@ -1,5 +1,6 @@
 #include "ui/info/frmNodra_BUeber.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +102,7 @@ void frmNodra_BÜber::txtAinfo_MouseDown(Qt::MouseButton knopf) {
 void frmNodra_BÜber::lblText1_MouseMove() {
     ui->lblText2->setAutoFillBackground(true);
     QPalette p = ui->lblText2->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Button));
+    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     ui->lblText2->setPalette(p);
 }
 
