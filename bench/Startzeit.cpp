@@ -20,7 +20,7 @@
 
 #include "ui/Programm.h"
 #include "ui/input/frmNodra_B.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace {

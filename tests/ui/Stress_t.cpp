@@ -24,7 +24,7 @@
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
 #include "ui/input/frmNodra_B.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 using namespace nodra;

@@ -8,7 +8,7 @@
 
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 
 using namespace nodra::ui;
 

@@ -10,7 +10,7 @@
 #include "core/Tabellen.h"
 #include "tests/ui/Testhilfen.h"
 #include "tests/ui/input/Eingabefenster.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace nodra::ui::test {

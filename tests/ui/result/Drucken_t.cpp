@@ -14,7 +14,7 @@
 #include <QListWidget>
 #include "ui/input/frmNodra_B.h"
 #include "ui/platform/Fensterbild.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 using namespace nodra::ui;

@@ -9,7 +9,7 @@
 #include "core/Tabellen.h"
 #include "tests/ui/Testhilfen.h"
 #include "ui/input/frmNodra_B.h"
-#include "ui/platform/SkriptPlattform.h"
+#include "tests/ui/SkriptPlattform.h"
 
 namespace nodra::ui::test {
 namespace {

@@ -1,0 +1,76 @@
+// Answers the real modal message boxes of the Qt platform on a real display,
+// as a user would: a timer looks for the active modal box, records its title,
+// text and buttons and clicks the answer that the test queued (OK when the
+// queue is empty and the box has an OK button).
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace nodra::ui::test {
+
+struct GeseheneBox {
+    QString titel;
+    QString text;
+    QStringList knoepfe;
+};
+
+class Modalantwort : public QObject {
+public:
+    Modalantwort() {
+        zeitgeber_.setInterval(25);
+        QObject::connect(&zeitgeber_, &QTimer::timeout, this, [this] { Pruefen(); });
+        zeitgeber_.start();
+    }
+
+    // Queues the caption of the button to click in the next box ("Ja", "Nein", "OK").
+    void Antworten(const QString& knopf) { antworten_.push_back(knopf); }
+
+    // Called while a box is open, before it is answered.
+    std::function<void(const GeseheneBox&)> beiBox;
+
+    QList<GeseheneBox> gesehen;
+
+    QStringList Texte() const {
+        QStringList t;
+        for (const auto& b : gesehen) t << b.text;
+        return t;
+    }
+
+private:
+    void Pruefen() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box == letzte_) return;
+        GeseheneBox b{box->windowTitle(), box->text(), {}};
+        for (QAbstractButton* k : box->buttons()) b.knoepfe << k->text();
+        const QString antwort = antworten_.empty() ? QStringLiteral("OK") : antworten_.front();
+        QAbstractButton* ziel = nullptr;
+        for (QAbstractButton* k : box->buttons())
+            if (k->text() == antwort) ziel = k;
+        if (!ziel) return;  // not the box the test waits for: leave it open, the test times out
+        if (!antworten_.empty()) antworten_.pop_front();
+        gesehen << b;
+        if (beiBox) beiBox(b);
+        letzte_ = box;
+        QTest::mouseClick(ziel, Qt::LeftButton);
+    }
+
+    QTimer zeitgeber_;
+    std::deque<QString> antworten_;
+    QPointer<QMessageBox> letzte_;
+};
+
+// Processes events until `bedingung` holds or `ms` milliseconds have passed.
+inline bool Warten(const std::function<bool()>& bedingung, int ms = 5000) {
+    return QTest::qWaitFor(bedingung, ms);
+}
+
+}  // namespace nodra::ui::test

@@ -1,0 +1,23 @@
+// Test main for the tests on a real X display: the windows run with the
+// real Qt platform layer (real message boxes, real key events, the screen
+// as the X server reports it). Without a display the run is skipped.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <cstdio>
+
+#include "core/Tabellen.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "Keine X-Anzeige (DISPLAY leer): Tests auf dem echten Bildschirm übersprungen.\n");
+        return 77;
+    }
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Nodra-L"));
+    nodra::Tabellen_Fuellen();
+    return RUN_ALL_TESTS();
+}
