@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 bau=build-bench
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DNODRA_TESTS=OFF -DNODRA_BENCH=ON > /dev/null
+cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNODRA_BENCH=ON > /dev/null
 cmake --build "$bau" -j2 --target kern_bench startzeit_nodra startzeit_leer > /dev/null
 
 median_ns() {  # benchmark name -> median real time in ns

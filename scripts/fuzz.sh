@@ -12,13 +12,14 @@ for p in clang libclang-rt-14-dev; do
     break
   fi
 done
-CXX=clang++ cmake -S fuzz -B build-fuzz > /dev/null
-cmake --build build-fuzz -j2
+CXX=clang++ cmake -S . -B build-fuzz -DNODRA_FUZZ=ON -DNODRA_GUI=OFF -DBUILD_TESTING=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
+cmake --build build-fuzz -j2 --target zahlen_fuzz berechnung_fuzz
 for ziel in zahlen berechnung; do
   arbeit="build-fuzz/korpus-$ziel"
   mkdir -p "$arbeit"
   echo "== $ziel: $sekunden s"
-  build-fuzz/${ziel}_fuzz -max_total_time="$sekunden" -print_final_stats=1 \
+  build-fuzz/fuzz/${ziel}_fuzz -max_total_time="$sekunden" -print_final_stats=1 \
     -artifact_prefix="build-fuzz/$ziel-" "$arbeit" "fuzz/korpus/$ziel" 2>&1 | grep -E "^(Done|stat::number_of_executed_units|stat::peak_rss)|ERROR|Test unit written" || true
   if ls build-fuzz/$ziel-crash-* > /dev/null 2>&1; then
     echo "Fehler gefunden: $(ls build-fuzz/$ziel-crash-*)"

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 bau=build-paket
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DNODRA_TESTS=OFF -DNODRA_BENCH=OFF > /dev/null
+cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNODRA_BENCH=OFF > /dev/null
 cmake --build "$bau" -j2 --target nodra-l
 (cd "$bau" && cpack -G DEB > /dev/null)
 paket=$(ls "$bau"/nodra-l_*.deb)

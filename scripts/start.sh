@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DNODRA_TESTS=OFF -DNODRA_BENCH=OFF > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNODRA_BENCH=OFF > /dev/null
 cmake --build build -j2 --target nodra-l
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Kein Bildschirm gefunden (DISPLAY ist nicht gesetzt)."

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
+#include <QByteArray>
 
 #include "core/Tabellen.h"
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Nodra-L"));
     nodra::Tabellen_Fuellen();
