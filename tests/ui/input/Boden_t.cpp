@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <map>
 
+#include "tests/Testname.h"
 #include "tests/ui/input/Eingabefenster.h"
 
 namespace nodra::ui::test {
@@ -277,7 +278,10 @@ const Fall Faelle[] = {
     {"BA1 SE AZ3 ST5 40cm", "optBA4", {}, "BA4 SE AZ3 ST5 40cm"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Alle, Regelfaelle, ::testing::ValuesIn(Faelle));
+// Named by site and input: "BA4_SE_dann_optBA1".
+INSTANTIATE_TEST_SUITE_P(Alle, Regelfaelle, ::testing::ValuesIn(Faelle), [](const auto& info) {
+    return nodra::test::Testname(std::string(info.param.lage) + " dann " + info.param.klick);
+});
 
 TEST_F(Bodenregeln, ZuruecksetzenMitSchwarzerdeAufGruppe5OhneMeldung) {
     EXPECT_TRUE(Klick("optBA5").isEmpty());
