@@ -37,7 +37,6 @@ BENCHMARK(BM_Berechnung_Winterweizen);
 
 // A mixed set of 1000 inputs over all crops, varieties and options.
 static void BM_Berechnung_Gemischt(benchmark::State& state) {
-    Tabellen_Fuellen();
     std::mt19937 zufall(7);
     std::vector<Eingabedaten> faelle;
     for (int i = 0; i < 1000; ++i) faelle.push_back(test::Zufallsfall(zufall));

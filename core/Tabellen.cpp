@@ -7,14 +7,6 @@
 
 namespace nodra {
 
-Tabelle Kulturtabelle;
-Tabelle Sortentabelle;
-Tabelle Duengertabelle;
-Tabelle Bemerkungstabelle;
-Tabelle Vorfruchttabelle;
-Tabelle Bodenparameter;
-Tabelle Rapsparameter;
-
 void Tabelle::Indexfehler(int zeile, int spalte) {
     throw Laufzeitfehler(Laufzeitfehler::Art::Index,
                          "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " + std::to_string(spalte));
@@ -27,61 +19,55 @@ constexpr Tabelle Aus(const std::string_view (&feld)[Z][S]) {
 }
 }  // namespace
 
-void Tabellen_Fuellen() noexcept {
-    Kulturtabelle = Aus(daten::KulturDaten);
-    Sortentabelle = Aus(daten::SortenDaten);
-    Duengertabelle = Aus(daten::DuengerDaten);
-    Bemerkungstabelle = Aus(daten::BemerkungsDaten);
-    Vorfruchttabelle = Aus(daten::VorfruchtDaten);
-    Bodenparameter = Aus(daten::BodenDaten);
-    Rapsparameter = Aus(daten::RapsDaten);
-}
+constinit const Tabelle Kulturtabelle = Aus(daten::KulturDaten);
+constinit const Tabelle Sortentabelle = Aus(daten::SortenDaten);
+constinit const Tabelle Duengertabelle = Aus(daten::DuengerDaten);
+constinit const Tabelle Bemerkungstabelle = Aus(daten::BemerkungsDaten);
+constinit const Tabelle Vorfruchttabelle = Aus(daten::VorfruchtDaten);
+constinit const Tabelle Bodenparameter = Aus(daten::BodenDaten);
+constinit const Tabelle Rapsparameter = Aus(daten::RapsDaten);
 
 namespace {
 
-// Name indices of the walked tables, built on first use from the filled
-// tables. They give the same rows as walking the tables from the top to the
-// empty end row: the first crop of a name, all variety rows of a crop in
-// table order, the last previous-crop row of a name.
+// Name indices of the walked tables. They give the same rows as walking the
+// tables from the top to the empty end row: the first crop of a name, all
+// variety rows of a crop in table order, the last previous-crop row of a
+// name.
 struct Namensindex {
-    const Tabelle* kultur = nullptr;
-    int kulturZeilen = -1;
-    int sortenZeilen = -1;
-    int vorfruchtZeilen = -1;
     std::unordered_map<std::string_view, Integer> ersteKultur;
     std::unordered_map<std::string_view, std::vector<Integer>> sorten;
     std::unordered_map<std::string_view, Integer> letzteVorfrucht;
 };
 
-const Namensindex& Index() {
-    static Namensindex idx;
-    if (idx.kulturZeilen != Kulturtabelle.Zeilen() || idx.sortenZeilen != Sortentabelle.Zeilen() ||
-        idx.vorfruchtZeilen != Vorfruchttabelle.Zeilen()) {
-        idx = Namensindex{};
-        for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
-            const auto n = Kulturtabelle(z, kultur::Name);
-            if (n.empty()) break;
-            idx.ersteKultur.emplace(n, static_cast<Integer>(z));
-        }
-        for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
-            if (Sortentabelle(z, sorte::Sortenname).empty()) break;
-            idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
-        }
-        for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
-            const auto n = Vorfruchttabelle(z, vorfrucht::Name);
-            if (n.empty()) break;
-            idx.letzteVorfrucht[n] = static_cast<Integer>(z);
-        }
-        idx.kulturZeilen = Kulturtabelle.Zeilen();
-        idx.sortenZeilen = Sortentabelle.Zeilen();
-        idx.vorfruchtZeilen = Vorfruchttabelle.Zeilen();
+Namensindex Index_Bauen() {
+    Namensindex idx;
+    for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
+        const auto n = Kulturtabelle(z, kultur::Name);
+        if (n.empty()) break;
+        idx.ersteKultur.emplace(n, static_cast<Integer>(z));
     }
+    for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
+        if (Sortentabelle(z, sorte::Sortenname).empty()) break;
+        idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
+    }
+    for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
+        const auto n = Vorfruchttabelle(z, vorfrucht::Name);
+        if (n.empty()) break;
+        idx.letzteVorfrucht[n] = static_cast<Integer>(z);
+    }
+    return idx;
+}
+
+const Namensindex& Index() {
+    static const Namensindex idx = Index_Bauen();
     return idx;
 }
 
 const std::vector<Integer> keineSorten;
 
 }  // namespace
+
+void Tabellen_Fuellen() { Index(); }
 
 Integer Kultur_Suchen(std::string_view name) {
     const auto& m = Index().ersteKultur;

@@ -17,8 +17,8 @@ public:
     constexpr Tabelle(const std::string_view* zellen, int zeilen, int spalten)
         : zellen_(zellen), zeilen_(zeilen), spalten_(spalten) {}
 
-    // Cell (row, column), both from 1. Outside the table, or before the
-    // tables are filled, an index error of the calculation's kind.
+    // Cell (row, column), both from 1. Outside the table (an empty table
+    // included) an index error of the calculation's kind.
     std::string_view operator()(int zeile, int spalte) const {
         if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
             Indexfehler(zeile, spalte);
@@ -37,17 +37,21 @@ private:
     int spalten_ = 0;
 };
 
-extern Tabelle Kulturtabelle;      // 98 x 60
-extern Tabelle Sortentabelle;      // 152 x 12
-extern Tabelle Duengertabelle;     // 32 x 6
-extern Tabelle Bemerkungstabelle;  // 104 x 3
-extern Tabelle Vorfruchttabelle;   // 107 x 10
-extern Tabelle Bodenparameter;     // 1 x 43
-extern Tabelle Rapsparameter;      // 1 x 12
+// The seven tables over the compiled-in data set: constant, ready before
+// any code runs, and never changed.
+extern const Tabelle Kulturtabelle;      // 98 x 60
+extern const Tabelle Sortentabelle;      // 152 x 12
+extern const Tabelle Duengertabelle;     // 32 x 6
+extern const Tabelle Bemerkungstabelle;  // 104 x 3
+extern const Tabelle Vorfruchttabelle;   // 107 x 10
+extern const Tabelle Bodenparameter;     // 1 x 43
+extern const Tabelle Rapsparameter;      // 1 x 12
 
-// Makes the compiled-in data set readable through the seven tables above.
-// Runs once at start-up; only pointers are assigned.
-void Tabellen_Fuellen() noexcept;
+// The start-up step that readies the tables before the main window fills
+// its lists: the tables need nothing, so it builds the name index of the
+// crop, variety and previous-crop lookups below. A lookup before it builds
+// the index itself; calling it again does nothing.
+void Tabellen_Fuellen();
 
 // Columns of Kulturtabelle.
 namespace kultur {

@@ -33,8 +33,6 @@ Integer Option(FuzzedDataProvider& d, int bis) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    static const bool gefuellt = (Tabellen_Fuellen(), true);
-    (void)gefuellt;
     FuzzedDataProvider d(daten, groesse);
     Eingabedaten e;
     const Integer kz = Option(d, 98);

@@ -8,7 +8,6 @@ using namespace nodra;
 // Over many inputs the window can produce: no error message, and the
 // invariants of the result record hold.
 TEST(Eigenschaften, HunderttausendGueltigeEingaben) {
-    Tabellen_Fuellen();
     std::mt19937 zufall(20261209);
     Ergebnisdaten r;
     for (int i = 0; i < 100000; ++i) {
@@ -17,8 +16,7 @@ TEST(Eigenschaften, HunderttausendGueltigeEingaben) {
         Ergebnis_Zuruecksetzen(r);
         const auto meldungen = Berechnen(e, r);
         ASSERT_TRUE(meldungen.empty()) << i << " " << vorher.Kultur;
-        ASSERT_LE(r.BemAnzahl, 10);
-        ASSERT_GE(r.BemAnzahl, 0);
+        ASSERT_LE(r.BemAnzahl, 7);  // at most seven remarks arise in one run
         ASSERT_GE(r.Nmin_Pfl, 0);
         ASSERT_TRUE(r.N2Gabe == 0 || r.N2Gabe >= 1);
         for (int s = 0; s < 10; ++s) {

@@ -16,7 +16,6 @@ namespace nodra::test {
 // development "mittel", no water protection zone.
 inline Eingabedaten Fall(const std::string& kultur, const std::string& n0_30 = "30",
                          const std::string& n30_60 = "20") {
-    Tabellen_Fuellen();
     Eingabedaten e;
     e.Kultur = kultur;
     e.KulturZeile = Kultur_Suchen(kultur);

@@ -8,11 +8,6 @@
 using namespace nodra;
 
 namespace {
-class Tabellen : public ::testing::Test {
-protected:
-    void SetUp() override { Tabellen_Fuellen(); }
-};
-
 int Walk(const Tabelle& t) {
     int n = 0;
     while (n < t.Zeilen() && !t(n + 1, 1).empty()) ++n;
@@ -36,7 +31,7 @@ std::vector<std::string> Kulturzeile(std::initializer_list<const char*> kopf,
 }
 }  // namespace
 
-TEST_F(Tabellen, FormUndEndzeilen) {
+TEST(Tabellen, FormUndEndzeilen) {
     EXPECT_EQ(Kulturtabelle.Zeilen(), 98);
     EXPECT_EQ(Kulturtabelle.Spalten(), 60);
     EXPECT_EQ(Sortentabelle.Zeilen(), 152);
@@ -62,7 +57,7 @@ TEST_F(Tabellen, FormUndEndzeilen) {
         for (int s = 1; s <= t->Spalten(); ++s) EXPECT_EQ((*t)(t->Zeilen(), s), "");
 }
 
-TEST_F(Tabellen, ZugriffAusserhalbIstIndexfehler) {
+TEST(Tabellen, ZugriffAusserhalbIstIndexfehler) {
     EXPECT_THROW(Kulturtabelle(0, 1), Laufzeitfehler);
     EXPECT_THROW(Kulturtabelle(99, 1), Laufzeitfehler);
     EXPECT_THROW(Kulturtabelle(1, 61), Laufzeitfehler);
@@ -70,7 +65,7 @@ TEST_F(Tabellen, ZugriffAusserhalbIstIndexfehler) {
     EXPECT_THROW(Tabelle()(1, 1), Laufzeitfehler);
 }
 
-TEST_F(Tabellen, KulturSuchenExakt) {
+TEST(Tabellen, KulturSuchenExakt) {
     EXPECT_EQ(Kultur_Suchen("Wi-Weizen"), 92);
     EXPECT_EQ(Kultur_Suchen("Ackerbohne"), 1);
     EXPECT_EQ(Kultur_Suchen("Zwiebel"), 97);
@@ -83,7 +78,7 @@ TEST_F(Tabellen, KulturSuchenExakt) {
     EXPECT_EQ(namen.size(), 97U);
 }
 
-TEST_F(Tabellen, ReihenfolgeDerKulturen) {
+TEST(Tabellen, ReihenfolgeDerKulturen) {
     // The data set's own order, not a collation rule.
     EXPECT_EQ(Kulturtabelle(10, 1), "Brombeere");
     EXPECT_EQ(Kulturtabelle(11, 1), "Br-Weizen, (Brauweizen)");
@@ -95,7 +90,7 @@ TEST_F(Tabellen, ReihenfolgeDerKulturen) {
     EXPECT_EQ(Kulturtabelle(69, 1), "So-Raps");
 }
 
-TEST_F(Tabellen, ZeilenInVollerBreite) {
+TEST(Tabellen, ZeilenInVollerBreite) {
     EXPECT_EQ(Zeile(Kulturtabelle, 92),
               Kulturzeile({"Wi-Weizen", "90"}, {"110", "60", "10", "0", "-10", "0", "0", "0", "0"},
                           {"2", "54", "-10", "-10", "81", "0", "0", "150", "0", "10", "50", "0", "1", "20",
@@ -118,7 +113,7 @@ TEST_F(Tabellen, ZeilenInVollerBreite) {
                            "60", "60", "60", "0", "0", "Sonst"}));
 }
 
-TEST_F(Tabellen, WeitereKulturzeilenInDenRechenspalten) {
+TEST(Tabellen, WeitereKulturzeilenInDenRechenspalten) {
     struct F {
         int zeile;
         const char* name;
@@ -148,7 +143,7 @@ TEST_F(Tabellen, WeitereKulturzeilenInDenRechenspalten) {
     }
 }
 
-TEST_F(Tabellen, BloeckeSindGleichUndNurBekannteZeilenHabenKorrekturen) {
+TEST(Tabellen, BloeckeSindGleichUndNurBekannteZeilenHabenKorrekturen) {
     const std::map<std::string, std::vector<std::string>> korrekturen = {
         {"Wi-Weizen", {"10", "0", "-10", "0", "0", "0", "0"}},
         {"Dinkel", {"10", "0", "-10", "0", "0", "0", "0"}},
@@ -176,7 +171,7 @@ TEST_F(Tabellen, BloeckeSindGleichUndNurBekannteZeilenHabenKorrekturen) {
     }
 }
 
-TEST_F(Tabellen, JedeZahlzelleLaesstSichLesen) {
+TEST(Tabellen, JedeZahlzelleLaesstSichLesen) {
     for (int z = 1; z <= 97; ++z)
         for (int s = 2; s <= 59; ++s) EXPECT_NO_THROW(Zahl_Streng(Kulturtabelle(z, s))) << z << "," << s;
     for (int z = 1; z <= 151; ++z) {
@@ -193,7 +188,7 @@ TEST_F(Tabellen, JedeZahlzelleLaesstSichLesen) {
     EXPECT_DOUBLE_EQ(Zahl_Streng(Bodenparameter(1, 22)), 1.4);
 }
 
-TEST_F(Tabellen, SortenGruppiertUndListentext) {
+TEST(Tabellen, SortenGruppiertUndListentext) {
     EXPECT_EQ(Sorten_Listentext(61), "----- F");
     EXPECT_EQ(Sortentabelle(61, 2), "So-Gerste");
     EXPECT_EQ(Sorten_Listentext(74), "Atego ");
@@ -220,7 +215,7 @@ TEST_F(Tabellen, SortenGruppiertUndListentext) {
     EXPECT_EQ(Sorte_Suchen("Wi-Weizen", "----- b"), 0);
 }
 
-TEST_F(Tabellen, SortenzeilenJeKultur) {
+TEST(Tabellen, SortenzeilenJeKultur) {
     EXPECT_EQ(Zeile(Sortentabelle, 63), (std::vector<std::string>{"Adonis", "So-Gerste", "f", "", "20", "0", "70", "70", "70", "70", "70", "70"}));
     EXPECT_EQ(Zeile(Sortentabelle, 72), (std::vector<std::string>{"Pasadena", "So-Gerste", "f", "", "30", "0", "70", "70", "70", "70", "70", "70"}));
     EXPECT_EQ(Zeile(Sortentabelle, 71), (std::vector<std::string>{"Pasadena", "So-Gerste", "br", "", "10", "0", "60", "60", "60", "60", "60", "60"}));
@@ -239,7 +234,7 @@ TEST_F(Tabellen, SortenzeilenJeKultur) {
     EXPECT_EQ(Zeile(Sortentabelle, 81), (std::vector<std::string>{"-----", "Sonstige", "", "", "0", "0", "0", "0", "0", "0", "0", "0"}));
 }
 
-TEST_F(Tabellen, Duenger) {
+TEST(Tabellen, Duenger) {
     EXPECT_EQ(Duengertabelle(1, 1), "Abwasser");
     EXPECT_EQ(Duengertabelle(31, 1), "Silosickersaft");
     EXPECT_DOUBLE_EQ(Zahl_Streng(Duengertabelle(1, 4)), 0.11);
@@ -255,7 +250,7 @@ TEST_F(Tabellen, Duenger) {
     }
 }
 
-TEST_F(Tabellen, Bemerkungen) {
+TEST(Tabellen, Bemerkungen) {
     EXPECT_EQ(Bemerkung(0).first, "N-Abschlag für verschlüsselten Steingehalt ist bereits im Nmin-Wert");
     EXPECT_EQ(Bemerkung(0).second, "(kg/ha) berücksichtigt.");
     EXPECT_EQ(Bemerkung(1).first,
@@ -270,7 +265,7 @@ TEST_F(Tabellen, Bemerkungen) {
     for (int n = 0; n <= 102; ++n) EXPECT_EQ(Bemerkungstabelle(n + 1, 1), std::to_string(n));
 }
 
-TEST_F(Tabellen, Vorfruchtgruppen) {
+TEST(Tabellen, Vorfruchtgruppen) {
     EXPECT_EQ(Vorfruchttabelle(1, 1), "-----");
     EXPECT_EQ(Vorfruchttabelle(106, 1), "Zw-Nichtleg.");
     // The empty end row is no previous crop.
@@ -312,7 +307,7 @@ TEST_F(Tabellen, Vorfruchtgruppen) {
     }
 }
 
-TEST_F(Tabellen, Boden_und_Rapsparameter) {
+TEST(Tabellen, Boden_und_Rapsparameter) {
     const char* boden[] = {"1,3", "1,3", "1,3", "1,3", "0",   "10",  "20",  "30", "40", "1,4", "1,4",
                            "1,4", "1,4", "0",   "10",  "20",  "30",  "40",  "1,5", "1,5", "1,5", "1,4",
                            "0",   "10",  "20",  "30",  "40",  "21",  "50",  "20", "40", "22", "25",

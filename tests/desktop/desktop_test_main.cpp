@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <cstdio>
 
-#include "core/Tabellen.h"
-
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -18,6 +16,5 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Nodra-L"));
-    nodra::Tabellen_Fuellen();
     return RUN_ALL_TESTS();
 }

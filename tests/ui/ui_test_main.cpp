@@ -5,13 +5,10 @@
 #include <QApplication>
 #include <QByteArray>
 
-#include "core/Tabellen.h"
-
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Nodra-L"));
-    nodra::Tabellen_Fuellen();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
