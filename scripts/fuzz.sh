@@ -13,7 +13,7 @@ for p in clang libclang-rt-14-dev; do
   fi
 done
 CXX=clang++ cmake -S . -B build-fuzz -DNODRA_FUZZ=ON -DNODRA_GUI=OFF -DBUILD_TESTING=OFF \
-  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
 cmake --build build-fuzz -j2 --target zahlen_fuzz berechnung_fuzz
 for ziel in zahlen berechnung; do
   arbeit="build-fuzz/korpus-$ziel"
