@@ -4,14 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunden="${1:-60}"
-for p in clang libclang-rt-14-dev; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev
-    break
-  fi
-done
+scripts/setup.sh cmake clang libclang-rt-14-dev
 CXX=clang++ cmake -S . -B build-fuzz -DNODRA_FUZZ=ON -DNODRA_GUI=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
 cmake --build build-fuzz -j2 --target zahlen_fuzz berechnung_fuzz

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12, if it is missing.
+# Installs what building and testing need on Debian 12, if it is missing;
+# given package names, just those (scripts/wine.sh, scripts/fuzz.sh).
 set -euo pipefail
 
 PAKETE=(build-essential cmake time qt6-base-dev qt6-base-dev-tools libgl-dev
         libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+
+(($#)) && PAKETE=("$@")
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

@@ -6,17 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKETE=(cmake mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 googletest)
-fehlend=()
-for p in "${PAKETE[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
-done
-if ((${#fehlend[@]})); then
-  echo "Installiere: ${fehlend[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
-fi
+scripts/setup.sh cmake mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 googletest
 
 bau=build-windows
 werkzeug="$PWD/cmake/mingw-w64.cmake"
