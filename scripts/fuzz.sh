@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunden="${1:-60}"
 scripts/setup.sh cmake clang libclang-rt-14-dev
+# A build folder of the former stand-alone fuzz project is set up anew.
+grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$PWD\$" build-fuzz/CMakeCache.txt ||
+  rm -rf build-fuzz/CMakeCache.txt build-fuzz/CMakeFiles
 CXX=clang++ cmake -S . -B build-fuzz -DNODRA_FUZZ=ON -DNODRA_GUI=OFF -DBUILD_TESTING=OFF \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
 cmake --build build-fuzz -j2 --target zahlen_fuzz berechnung_fuzz
