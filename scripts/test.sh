@@ -14,6 +14,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   optionen=(-DCMAKE_BUILD_TYPE=Debug -DNODRA_SANITIZE=ON -DNODRA_BENCH=OFF)
   export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 fi
 export QT_QPA_PLATFORM=offscreen
 cmake -S . -B "$ordner" "${optionen[@]}" -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
