@@ -112,8 +112,15 @@ bool QtPlattform::FensterDrucken(QWidget& fenster, const QString& dokumentname) 
     }
     if (!datei.flush()) return false;
     const QByteArray titel = dokumentname.toUtf8();
+    // Where the queue needs PostScript, Ghostscript's conversion would turn
+    // the page's embedded fonts into glyph pictures without their letters
+    // (a PDF printer then keeps a page nobody can search or copy from);
+    // the Cairo conversion keeps them as fonts. Queues that take PDF ignore it.
+    cups_option_t* optionen = nullptr;
+    const int anzahl = cupsAddOption("pdftops-renderer", "pdftocairo", 0, &optionen);
     const int auftrag = cupsPrintFile2(CUPS_HTTP_DEFAULT, ziel->name, QFile::encodeName(datei.fileName()).constData(),
-                                       titel.constData(), 0, nullptr);
+                                       titel.constData(), anzahl, optionen);
+    cupsFreeOptions(anzahl, optionen);
     return auftrag > 0;
 }
 #else
