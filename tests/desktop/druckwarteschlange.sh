@@ -96,10 +96,18 @@ Label 1
 KONF
 chmod 644 "$cpconf"
 
-/usr/sbin/cupsd -f -c "$tmp/etc/cupsd.conf" -s "$tmp/etc/cups-files.conf" &
-cupspid=$!
-for _ in $(seq 1 100); do [ -S "$sock" ] && break; sleep 0.05; done
-[ -S "$sock" ] || { cat "$tmp/log/error_log" 2>/dev/null; ueberspringen "eigener CUPS-Dienst startet nicht"; }
+# The scheduler runs as a copy of its own: where AppArmor confines
+# /usr/sbin/cupsd to the system's folders, the copy is not held to them.
+starten() {
+  "$1" -f -c "$tmp/etc/cupsd.conf" -s "$tmp/etc/cups-files.conf" &
+  cupspid=$!
+  for _ in $(seq 1 100); do [ -S "$sock" ] && return 0; sleep 0.05; done
+  kill "$cupspid" 2>/dev/null; wait "$cupspid" 2>/dev/null; cupspid=""
+  return 1
+}
+cp /usr/sbin/cupsd "$tmp/cupsd"
+starten "$tmp/cupsd" || starten /usr/sbin/cupsd ||
+  { cat "$tmp/log/error_log" 2>/dev/null; ueberspringen "eigener CUPS-Dienst startet nicht"; }
 
 export CUPS_SERVER="$sock" CUPS_SERVERROOT="$tmp/etc" HOME="$tmp/home"
 unset PRINTER LPDEST
