@@ -105,7 +105,21 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
     }
     ASSERT_TRUE(Warten([&] { return f.Ausgabe() && f.Ausgabe()->isVisible(); }));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Ausgabe()));
-    drucken(*f.Ausgabe(), QStringLiteral("Ergebnisse"), {"cmdDruck", "cmdZurück", "cmdTest"}, QString());
+    if (!alsPdf) {
+        drucken(*f.Ausgabe(), QStringLiteral("Ergebnisse"), {"cmdDruck", "cmdZurück", "cmdTest"}, QString());
+    } else {
+        // A file that exists is replaced only after asking; "Nein" goes back
+        // to the dialog, which is then cancelled.
+        Modalantwort antwort;
+        for (const char* a : {"OK", "Ja", "OK", "Ja", "Nein"}) antwort.Antworten(QString::fromUtf8(a));
+        antwort.DateiAntworten(eingabePdf);
+        antwort.DateiAntworten(QString());
+        QTest::mouseClick(Knopf(*f.Ausgabe(), "cmdDruck"), Qt::LeftButton);
+        ASSERT_EQ(antwort.Texte().size(), 5);
+        EXPECT_EQ(antwort.Texte()[4], QStringLiteral("Die Datei ") + eingabePdf +
+                                          QStringLiteral(" gibt es schon. Soll sie ersetzt werden?"));
+        EXPECT_EQ(antwort.dateiVorschlaege.size(), 2);
+    }
 
     if (alsPdf) {
         // The page the printer would have received, kept as a file.

@@ -38,7 +38,7 @@ public:
     // Queues the caption of the button to click in the next box ("Ja", "Nein", "OK").
     void Antworten(const QString& knopf) { antworten_.push_back(knopf); }
 
-    // Queues the path to enter in the next save dialog.
+    // Queues the path to enter in the next save dialog; an empty path cancels it.
     void DateiAntworten(const QString& pfad) { dateien_.push_back(pfad); }
     // The file names the save dialogs proposed.
     QStringList dateiVorschlaege;
@@ -57,14 +57,18 @@ public:
 private:
     void Pruefen() {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            if (dialog == letzterDialog_ || !dialog->isVisible() || dateien_.empty()) return;
+            if (!dialog->isVisible() || dateien_.empty()) return;
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             auto* knoepfe = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
             if (!name || !knoepfe || !knoepfe->button(QDialogButtonBox::Save)) return;
             dateiVorschlaege << name->text();
-            letzterDialog_ = dialog;
-            name->setText(dateien_.front());
+            const QString pfad = dateien_.front();
             dateien_.pop_front();
+            if (pfad.isEmpty()) {
+                QTest::mouseClick(knoepfe->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+                return;
+            }
+            name->setText(pfad);
             QTest::mouseClick(knoepfe->button(QDialogButtonBox::Save), Qt::LeftButton);
             return;
         }
@@ -88,7 +92,6 @@ private:
     std::deque<QString> antworten_;
     QPointer<QMessageBox> letzte_;
     std::deque<QString> dateien_;
-    QPointer<QFileDialog> letzterDialog_;
 };
 
 // Processes events until `bedingung` holds or `ms` milliseconds have passed.

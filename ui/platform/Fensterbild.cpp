@@ -1,6 +1,8 @@
 #include "ui/platform/Fensterbild.h"
 
 #include <QBitmap>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -221,7 +223,15 @@ bool Seite_Als_Pdf(QWidget& fenster, const QString& datei, const QPageLayout& la
                    const QString& titel) {
     QSaveFile ziel(datei);
     if (!ziel.open(QIODevice::WriteOnly)) {
-        fehler = ziel.errorString();
+        const QFileInfo ordner(QFileInfo(datei).absolutePath());
+        if (!ordner.isDir())
+            fehler = QStringLiteral("Den Ordner ") + QDir::toNativeSeparators(ordner.filePath()) +
+                     QStringLiteral(" gibt es nicht.");
+        else if (!ordner.isWritable())
+            fehler = QStringLiteral("In den Ordner ") + QDir::toNativeSeparators(ordner.filePath()) +
+                     QStringLiteral(" darf nicht geschrieben werden.");
+        else
+            fehler = ziel.errorString();
         return false;
     }
     bool gezeichnet = false;

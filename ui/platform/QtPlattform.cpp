@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -155,8 +156,23 @@ std::optional<QString> QtPlattform::DateiSpeichern(const QString& titel, const Q
     if (ordner.isEmpty() || !QDir(ordner).exists()) ordner = QDir::homePath();
     dialog.setDirectory(ordner);
     dialog.selectFile(vorschlag);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // German captions also where Qt's own translations are not installed;
+    // the question before replacing a file is asked in German below.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Ordner:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString datei = dialog.selectedFiles().constFirst();
+        if (!QFileInfo::exists(datei) ||
+            Meldung(QStringLiteral("Die Datei ") + QDir::toNativeSeparators(datei) +
+                        QStringLiteral(" gibt es schon. Soll sie ersetzt werden?"),
+                    Knoepfe::JaNein, titel) == Antwort::Ja)
+            return datei;
+    }
+    return std::nullopt;
 }
 
 QString QtPlattform::Zwischenablage() { return QGuiApplication::clipboard()->text(); }

@@ -1,5 +1,6 @@
 #include "ui/result/Drucken.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QWidget>
@@ -31,7 +32,8 @@ void Als_Pdf_Anbieten(QWidget& fenster, const QString& was, const QList<QWidget*
     const bool gespeichert = Seite_Als_Pdf(fenster, *datei, p.Seitenlayout(), grund, dokumentname);
     Sichtbar(knoepfe, true);
     if (!gespeichert)
-        p.Meldung(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden:") + QLatin1Char('\r') + *datei +
+        p.Meldung(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden:") + QLatin1Char('\r') +
+                  QDir::toNativeSeparators(*datei) +
                   QLatin1Char('\r') + grund);
 }
 
