@@ -54,6 +54,12 @@ public:
         if (f & DirtyClipEnabled) ziel_.setClipping(z.isClipEnabled());
     }
 
+    // The integer forms are passed on as the floating-point ones below.
+    using QPaintEngine::drawEllipse;
+    using QPaintEngine::drawLines;
+    using QPaintEngine::drawPoints;
+    using QPaintEngine::drawPolygon;
+    using QPaintEngine::drawRects;
     void drawRects(const QRectF* r, int n) override { ziel_.drawRects(r, n); }
     void drawLines(const QLineF* l, int n) override { ziel_.drawLines(l, n); }
     void drawEllipse(const QRectF& r) override { ziel_.drawEllipse(r); }
@@ -74,9 +80,9 @@ public:
         QFont f = text.font();
         if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * aufnahmeDpi_ / ziel_.device()->logicalDpiY());
         f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
-        f.setUnderline(text.renderFlags() & QTextItem::Underline);
-        f.setOverline(text.renderFlags() & QTextItem::Overline);
-        f.setStrikeOut(text.renderFlags() & QTextItem::StrikeOut);
+        f.setUnderline(text.renderFlags().testFlag(QTextItem::Underline));
+        f.setOverline(text.renderFlags().testFlag(QTextItem::Overline));
+        f.setStrikeOut(text.renderFlags().testFlag(QTextItem::StrikeOut));
         ziel_.save();
         ziel_.setFont(f);
         ziel_.drawText(p, text.text());
