@@ -14,8 +14,9 @@ hier=$(cd "$(dirname "$0")" && pwd)
 
 ueberspringen() { echo "Druckwarteschlange übersprungen: $*" >&2; exit 77; }
 
-if [ -z "${DISPLAY:-}" ]; then
-  exec "$hier/xvfb.sh" 1280x1024x24 "$0" "$@"
+# Always on a virtual display of its own, never on the developer's screen.
+if [ -z "${NODRA_DRUCK_XVFB:-}" ]; then
+  NODRA_DRUCK_XVFB=1 exec "$hier/xvfb.sh" 1280x1024x24 "$0" "$@"
 fi
 [ "$(id -u)" -eq 0 ] || ueberspringen "braucht root (das cups-pdf-Backend läuft nur als root)"
 
