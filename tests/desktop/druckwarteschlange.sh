@@ -165,7 +165,7 @@ if [ -n "$eingabe" ] && [ -n "$ergebnis" ]; then
   for w in berechnen ausgeben Zurücksetzen Über Informationen Druck Ende; do
     pruefen "Eingabeseite ohne Knopf $w" fehlt "$eingabe.txt" "$w"
   done
-  for w in 64 170 45 0 60 Bemerkungen: Schossen Qualitätsgabe; do
+  for w in 64 170 45 0 60 Bemerkungen: Schossen Qualitätsgabe Pflanzenanalyse Nährstoffen; do
     pruefen "Ergebnisseite: $w" enthaelt "$ergebnis.txt" "$w"
   done
   for w in Druck Zurück Drucktest; do pruefen "Ergebnisseite ohne Knopf $w" fehlt "$ergebnis.txt" "$w"; done
