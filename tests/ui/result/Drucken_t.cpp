@@ -2,13 +2,10 @@
 
 #include <QDir>
 #include <QMap>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,7 +166,7 @@ TEST_F(Drucken, ErgebnisseOhneKnoepfeDanachAlleDreiSichtbar) {
 }
 
 // What the printer receives: the window drawn as it is shown, with the
-// hidden buttons absent, sharp and small enough for a print queue.
+// hidden buttons absent.
 TEST_F(Drucken, BildDesFenstersOhneVersteckteKnoepfe) {
     const QRect knopf = H("cmdBerechnenAusgabe")->geometry();
     auto zeichnen = [&] {
