@@ -1,11 +1,15 @@
 // Answers the real modal message boxes of the Qt platform on a real display,
 // as a user would: a timer looks for the active modal box, records its title,
 // text and buttons and clicks the answer that the test queued (OK when the
-// queue is empty and the box has an OK button).
+// queue is empty and the box has an OK button). A save dialog gets the path
+// the test queued typed into its name field and is confirmed.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -34,6 +38,11 @@ public:
     // Queues the caption of the button to click in the next box ("Ja", "Nein", "OK").
     void Antworten(const QString& knopf) { antworten_.push_back(knopf); }
 
+    // Queues the path to enter in the next save dialog; an empty path cancels it.
+    void DateiAntworten(const QString& pfad) { dateien_.push_back(pfad); }
+    // The file names the save dialogs proposed.
+    QStringList dateiVorschlaege;
+
     // Called while a box is open, before it is answered.
     std::function<void(const GeseheneBox&)> beiBox;
 
@@ -47,6 +56,22 @@ public:
 
 private:
     void Pruefen() {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            if (!dialog->isVisible() || dateien_.empty()) return;
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* knoepfe = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            if (!name || !knoepfe || !knoepfe->button(QDialogButtonBox::Save)) return;
+            dateiVorschlaege << name->text();
+            const QString pfad = dateien_.front();
+            dateien_.pop_front();
+            if (pfad.isEmpty()) {
+                QTest::mouseClick(knoepfe->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+                return;
+            }
+            name->setText(pfad);
+            QTest::mouseClick(knoepfe->button(QDialogButtonBox::Save), Qt::LeftButton);
+            return;
+        }
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible() || box == letzte_) return;
         GeseheneBox b{box->windowTitle(), box->text(), {}};
@@ -66,6 +91,7 @@ private:
     QTimer zeitgeber_;
     std::deque<QString> antworten_;
     QPointer<QMessageBox> letzte_;
+    std::deque<QString> dateien_;
 };
 
 // Processes events until `bedingung` holds or `ms` milliseconds have passed.

@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
         return 77;
     }
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    // Qt's own file dialog, which the tests can answer, also where the
+    // desktop would offer its native one.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Nodra-L"));
     return RUN_ALL_TESTS();

@@ -39,6 +39,13 @@ public:
     QStringList gedruckt;
     std::function<void(QWidget&)> beimDrucken;
 
+    // Page of the "default printer", and the save dialogs: the proposed file
+    // names, and the answer (nothing = cancelled).
+    QPageLayout seitenlayout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                             QPageLayout::Millimeter};
+    QStringList dateiVorschlaege;
+    std::optional<QString> dateiAntwort;
+
     QString ablage;
     QList<QUrl> geoeffneteLinks;
     QDate heute{2026, 12, 9};
@@ -65,6 +72,11 @@ public:
         if (beimDrucken) beimDrucken(fenster);
         gedruckt << dokumentname;
         return true;
+    }
+    QPageLayout Seitenlayout() override { return seitenlayout; }
+    std::optional<QString> DateiSpeichern(const QString&, const QString& vorschlag, const QString&) override {
+        dateiVorschlaege << vorschlag;
+        return dateiAntwort;
     }
     QString Zwischenablage() override { return ablage; }
     bool LinkOeffnen(const QUrl& link) override {

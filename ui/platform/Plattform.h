@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPageLayout>
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -30,8 +31,15 @@ public:
     virtual std::optional<QString> Druckername() = 0;
 
     // Prints the image of the window's client area on the default printer;
-    // false when that failed.
+    // true only when the print system has accepted the job.
     virtual bool FensterDrucken(QWidget& fenster, const QString& dokumentname) = 0;
+    // Page size and margins the default printer would print on (a standard
+    // page when there is no printer).
+    virtual QPageLayout Seitenlayout() = 0;
+    // A modal dialog for saving one file, proposing the file name `vorschlag`;
+    // the chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> DateiSpeichern(const QString& titel, const QString& vorschlag,
+                                                  const QString& filter) = 0;
 
     virtual QString Zwischenablage() = 0;
     virtual bool LinkOeffnen(const QUrl& link) = 0;
