@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -74,6 +75,8 @@ public:
         plattform_.drucker = Zahl(0, 5) == 0 ? std::nullopt : std::optional<QString>(QStringLiteral("Drucker"));
 
         if (QWidget* w = Offen<frmNodra_BAusgabe>()) {
+            Ergebnis_Pruefen(*w, nr);
+            if (::testing::Test::HasFatalFailure()) return;
             Im_Ergebnis(*w);
         } else if (QWidget* d = Offen<frmNodra_BInfo>()) {
             Im_Dialog(*d);
@@ -295,7 +298,7 @@ private:
         }
         const QComboBox* sichtbar = kurz->isHidden() ? lang : kurz;
         const QString kultur = sichtbar->currentText();
-        const int kz = f.KulturZeile;
+        const int kz = f.Gewaehlte_Zeilen().KulturZeile;
         if (kz != 0) {
             int pz = 0;
             for (int i = 1; i <= 4; ++i)
@@ -308,11 +311,18 @@ private:
                 << nr << " KulturZeile " << kz << " fuer " << kultur.toStdString();
             ASSERT_NE(gewaehlt, 0) << nr << " Zeile ohne Kultur: " << kultur.toStdString();
         }
-        const Ergebnisdaten& r = f.Ergebnis;
-        ASSERT_GE(r.BemAnzahl, 0);
-        ASSERT_LE(r.BemAnzahl, 10);
-        ASSERT_GE(r.Nmin_Pfl, 0);
-        ASSERT_TRUE(r.N2Gabe == 0 || r.N2Gabe >= 1);
+    }
+
+    // A result as shown: plant-available Nmin never negative, at most ten
+    // remarks of two lines and the three closing lines, applications
+    // multiples of 5.
+    void Ergebnis_Pruefen(const QWidget& w, int nr) {
+        auto wert = [&](const char* n) { return w.findChild<QLineEdit*>(QString::fromUtf8(n))->text(); };
+        bool zahl = false;
+        ASSERT_GE(wert("txtNmin_Pfl").toInt(&zahl), 0) << nr;
+        ASSERT_TRUE(zahl) << nr;
+        ASSERT_LE(w.findChild<QListWidget*>(QStringLiteral("lstBem"))->count(), 23) << nr;
+        for (const char* n : {"txtN1bGabe", "txtN2Gabe"}) ASSERT_EQ(wert(n).toInt() % 5, 0) << nr << n;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "tests/ui/input/Eingabefenster.h"
+#include "ui/Steuerhilfen.h"
 
 namespace nodra::ui::test {
 namespace {
@@ -284,7 +285,7 @@ TEST_F(Bodenregeln, ZuruecksetzenMitSchwarzerdeAufGruppe5OhneMeldung) {
     EXPECT_TRUE(Klick("SE").isEmpty());
     EXPECT_EQ(Klick("optAZ3"), R({"AZ3-5"}));
     EXPECT_EQ(Stand(), QStringLiteral("BA5 SE AZ3"));
-    K("cmdZurücksetzen");
+    Drueckt("cmdZurücksetzen");
     EXPECT_TRUE(p.meldungen.isEmpty()) << p.Texte().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Stand(), QString());
 }

@@ -35,7 +35,7 @@ struct Drucken : ::testing::Test {
         haupt->show();
     }
 
-    QWidget* H(const char* name) { return test::S(*haupt, QString::fromUtf8(name)); }
+    QWidget* H(const char* name) { return test::Element(*haupt, QString::fromUtf8(name)); }
     QList<QWidget*> KnoepfeHaupt() {
         return {H("cmdDruck"), H("cmdEnde"), H("cmdBerechnenAusgabe"), H("cmdInfo"), H("cmdUeber"),
                 H("cmdZurücksetzen")};
@@ -55,7 +55,7 @@ struct Drucken : ::testing::Test {
         Knopf(f, QStringLiteral("cmdBerechnenAusgabe"))->click();
         EXPECT_TRUE(plattform.meldungen.isEmpty()) << plattform.Texte().join(QStringLiteral(" | ")).toStdString();
         plattform.meldungen.clear();
-        return haupt->Ausgabe();
+        return Offenes_Ergebnis();
     }
 };
 
@@ -94,8 +94,8 @@ TEST_F(Drucken, NeinDrucktNichtsUndAendertKeinenKnopf) {
     ASSERT_NE(aus, nullptr);
     struct {
         QWidget *cmdDruck, *cmdZurück, *cmdTest;
-    } u{test::S(*aus, QStringLiteral("cmdDruck")), test::S(*aus, QStringLiteral("cmdZurück")),
-        test::S(*aus, QStringLiteral("cmdTest"))};
+    } u{test::Element(*aus, QStringLiteral("cmdDruck")), test::Element(*aus, QStringLiteral("cmdZurück")),
+        test::Element(*aus, QStringLiteral("cmdTest"))};
     plattform.antworten = {Antwort::Nein};
     QTest::mouseClick(u.cmdDruck, Qt::LeftButton);
     EXPECT_TRUE(plattform.gedruckt.isEmpty());
@@ -123,8 +123,8 @@ TEST_F(Drucken, ErgebnisseOhneKnoepfeDanachAlleDreiSichtbar) {
     ASSERT_NE(aus, nullptr);
     struct {
         QWidget *cmdDruck, *cmdZurück, *cmdTest;
-    } u{test::S(*aus, QStringLiteral("cmdDruck")), test::S(*aus, QStringLiteral("cmdZurück")),
-        test::S(*aus, QStringLiteral("cmdTest"))};
+    } u{test::Element(*aus, QStringLiteral("cmdDruck")), test::Element(*aus, QStringLiteral("cmdZurück")),
+        test::Element(*aus, QStringLiteral("cmdTest"))};
     EXPECT_TRUE(u.cmdTest->isHidden());
     plattform.beimDrucken = [&](QWidget& w) {
         EXPECT_EQ(&w, aus);
