@@ -158,6 +158,7 @@ private:
         if (!vorne || QApplication::activeWindow() == vorne) return;
         vorne->activateWindow();
         Ereignisse();
+        EXPECT_EQ(QApplication::activeWindow(), vorne) << vorne->objectName().toStdString() << " nicht aktiv";
     }
 
     // A text box the focus has just moved into shows its whole text
@@ -322,8 +323,9 @@ private:
             }
         }
         // One option of every group that is shown.
-        QMap<QWidget*, QList<QRadioButton*>> gruppen;
-        for (QRadioButton* r : Bedienbar<QRadioButton>(f)) gruppen[r->parentWidget()] << r;
+        // By frame name, so that a seed replays the same clicks.
+        QMap<QString, QList<QRadioButton*>> gruppen;
+        for (QRadioButton* r : Bedienbar<QRadioButton>(f)) gruppen[r->parentWidget()->objectName()] << r;
         for (auto& g : gruppen)
             if (std::none_of(g.begin(), g.end(), [](QRadioButton* r) { return r->isChecked(); }))
                 QTest::mouseClick(Eins(g), Qt::LeftButton);
