@@ -360,7 +360,8 @@ private:
             } else if (name == "Wi-Gerste") {
                 if (e_.PZ == 3) ErsatzSuchen("Br-Wintergerste");
             } else if (name == "So-Gerste") {
-                if (e_.PZ == 3 && ErsatzSuchen("Braugerste") && e_.AZ == 1) BemerkungHinzufuegen(bemerkung::SchieferboedenAckerzahlUnter40);
+                if (e_.PZ == 3 && ErsatzSuchen("Braugerste") && e_.AZ == 1)
+                    BemerkungHinzufuegen(bemerkung::SchieferboedenAckerzahlUnter40);
             }
         });
         r_.KulturZeile = e_.KulturZeile;
@@ -417,7 +418,9 @@ private:
             });
             double k = 0.0;
             double b = 0.0;
-            Anweisung([&] { k = Teilen(r[raps::Sollwert2] - r[raps::Sollwert1], r[raps::Ertrag2] - r[raps::Ertrag1]); });
+            Anweisung([&] {
+                k = Teilen(r[raps::Sollwert2] - r[raps::Sollwert1], r[raps::Ertrag2] - r[raps::Ertrag1]);
+            });
             Anweisung([&] { b = r[raps::Sollwert1] - r[raps::Ertrag1] * k; });
             Anweisung([&] { r_.NSoll_Basis = Rund5(Gerade(Streng(R0(k * y + b)))); });
             if (e_.BE >= 1 && e_.BE <= 4) {

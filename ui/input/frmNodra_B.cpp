@@ -607,8 +607,8 @@ bool frmNodra_B::Test_Daten() {
             ui->cboVorfrucht->setFocus();
             return false;
         }
-        Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(Als_QString(Vorfruchttabelle(1, vorfrucht::Name)),
-                                                                          Qt::MatchExactly));
+        const QString sonstige = Als_QString(Vorfruchttabelle(1, vorfrucht::Name));
+        Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(sonstige, Qt::MatchExactly));
         ui->optER1->setChecked(true);
     }
     if (Gewaehlt(ui->grpER) == 0) {
