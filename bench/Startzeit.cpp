@@ -27,12 +27,12 @@ namespace {
 
 
 template <class T>
-T* K(const QWidget& f, const char* name) {
+T* Element(const QWidget& f, const char* name) {
     return f.findChild<T*>(QString::fromUtf8(name));
 }
 
 void Waehlen(const QWidget& f, const char* liste, const char* text) {
-    QComboBox* c = K<QComboBox>(f, liste);
+    QComboBox* c = Element<QComboBox>(f, liste);
     const int i = c->findText(QString::fromUtf8(text));
     c->setCurrentIndex(i);
     emit c->activated(i);
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     ErstesBild start;
     start.uhr = &uhr;
     // A window counts as shown when its controls are painted.
-    K<QAbstractButton>(f, "cmdEnde")->installEventFilter(&start);
+    Element<QAbstractButton>(f, "cmdEnde")->installEventFilter(&start);
     f.show();
     start.schleife.exec();
     if (argc > 1 && QByteArray(argv[1]) == "--nur-start") {
@@ -67,21 +67,24 @@ int main(int argc, char** argv) {
     Waehlen(f, "cboSorte", "----- B");
     Waehlen(f, "cboVorfrucht", "Wi-Raps");
     for (const char* n : {"optPZ2", "optE2", "optBE2", "optER1", "optBA3", "optAZ2", "optST1", "opt90cm"})
-        K<QRadioButton>(f, n)->click();
-    K<QLineEdit>(f, "txtNmin0_30")->setText(QStringLiteral("30"));
-    K<QLineEdit>(f, "txtNmin30_60")->setText(QStringLiteral("20"));
+        Element<QRadioButton>(f, n)->click();
+    Element<QLineEdit>(f, "txtNmin0_30")->setText(QStringLiteral("30"));
+    Element<QLineEdit>(f, "txtNmin30_60")->setText(QStringLiteral("20"));
     QElapsedTimer rechnen;
     ErstesBild ergebnis;
     ergebnis.uhr = &rechnen;
     rechnen.start();
-    K<QAbstractButton>(f, "cmdBerechnenAusgabe")->click();
-    if (!f.Ausgabe()) return 1;
-    K<QAbstractButton>(*f.Ausgabe(), "cmdZurück")->installEventFilter(&ergebnis);
+    Element<QAbstractButton>(f, "cmdBerechnenAusgabe")->click();
+    nodra::ui::frmNodra_BAusgabe* ausgabe = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* a = qobject_cast<nodra::ui::frmNodra_BAusgabe*>(w); a && a->isVisible()) ausgabe = a;
+    if (!ausgabe) return 1;
+    Element<QAbstractButton>(*ausgabe, "cmdZurück")->installEventFilter(&ergebnis);
     ergebnis.schleife.exec();
 
     std::printf("start %.1f rechnen %.1f\n", start.zeit / 1e6, ergebnis.zeit / 1e6);
     skript.antworten = {nodra::ui::Antwort::Ja};
-    f.Ausgabe()->close();
+    ausgabe->close();
     f.close();
     return 0;
 }

@@ -29,11 +29,42 @@ namespace {
 
 using std::string_view;
 
-double S(string_view t) { return Zahl_Streng(t); }
-double P(string_view t) { return Zahl_Praefix(t); }
-Integer G(double x) { return Rund_Gerade(x); }
+double Streng(string_view t) { return Zahl_Streng(t); }
+double Praefix(string_view t) { return Zahl_Praefix(t); }
+Integer Gerade(double x) { return Rund_Gerade(x); }
 std::string R0(double x) { return Rund_Text(x, 0); }
 std::string R1(double x) { return Rund_Text(x, 1); }
+
+// Columns of the soil parameters (one row).
+namespace boden {
+// Stone content in % of the layers 0-30, 30-60 and 60-90 cm: column
+// base + stone class 1..5.
+constexpr int Stein0_30 = 4;
+constexpr int Stein30_60 = 13;
+constexpr int Stein60_90 = 22;
+// First column of the four columns of each soil case.
+constexpr int Fall_BA12 = 28;
+constexpr int Fall_BA3 = 32;
+constexpr int Fall_BA45 = 36;
+constexpr int Fall_BA45SE = 40;
+// Position in the four columns of a soil case.
+constexpr int Bodenwert = 0;          // soil term of the 60-90 cm estimate
+constexpr int Anteil = 1;             // % of the 60-90 cm Nmin the correction removes
+constexpr int Anteil_Ueber = 2;       // further % when above the larger upper layer
+constexpr int Anteil_Doppelt = 3;     // further % when above twice that layer
+}  // namespace boden
+
+// Columns of the winter rape parameters (one row).
+namespace raps {
+constexpr int Ertrag1 = 1;
+constexpr int Ertrag2 = 2;
+constexpr int Sollwert1 = 3;
+constexpr int Sollwert2 = 4;
+// Stand-development corrections: column base + stand development 1..4.
+constexpr int BeEn_ohneBlattverlust = 4;
+constexpr int BeEn_mitBlattverlust = 8;
+constexpr int Spalten = 12;
+}  // namespace raps
 
 [[noreturn]] void Division() {
     throw Laufzeitfehler(Laufzeitfehler::Art::Division, "Division durch Null");
@@ -65,7 +96,7 @@ private:
     // Runs one statement; a run-time error shows the calculation's message
     // and the run goes on with the next statement.
     template <class F>
-    void A(F&& anweisung) {
+    void Anweisung(F&& anweisung) {
         try {
             anweisung();
         } catch (const Laufzeitfehler&) {
@@ -73,8 +104,8 @@ private:
         }
     }
 
-    string_view K(int spalte) const { return Kulturtabelle(e_.KulturZeile, spalte); }
-    string_view Name() const { return K(kultur::Name); }
+    string_view Kulturzelle(int spalte) const { return Kulturtabelle(e_.KulturZeile, spalte); }
+    string_view Name() const { return Kulturzelle(kultur::Name); }
 
     // Adds the remark in row `zeile` of the remark table (number + 1).
     void ZeileHinzufuegen(Integer zeile) {
@@ -84,24 +115,24 @@ private:
         r_.Bemerkungen[static_cast<std::size_t>(r_.BemAnzahl - 1)] = zeile;
     }
 
-    void BemerkungHinzufuegen(int nummer) { ZeileHinzufuegen(static_cast<Integer>(nummer + 1)); }
+    void BemerkungHinzufuegen(int nummer) { ZeileHinzufuegen(bemerkung::Zeile(nummer)); }
 
     // A remark whose number stands in a crop-table cell; a cell holding 0
     // means no remark.
     void ZellenBemerkung(int spalte) {
-        const double nummer = S(K(spalte));
+        const double nummer = Streng(Kulturzelle(spalte));
         if (nummer == 0.0) return;
-        ZeileHinzufuegen(G(nummer + 1));
+        ZeileHinzufuegen(Gerade(nummer + 1));
     }
 
     // --- crop and variety ---------------------------------------------------
 
     void KulturUndSorte() {
-        A([&] {
+        Anweisung([&] {
             const Integer z = Kultur_Suchen(e_.Kultur);
             if (z != 0) e_.KulturZeile = z;
         });
-        A([&] {
+        Anweisung([&] {
             const Integer z = Sorte_Suchen(Name(), e_.Sorte);
             if (z != 0) e_.SortenZeile = z;
         });
@@ -114,10 +145,10 @@ private:
     int Bodenfall() const {
         switch (e_.BA) {
             case 1:
-            case 2: return 28;
-            case 3: return 32;
+            case 2: return boden::Fall_BA12;
+            case 3: return boden::Fall_BA3;
             case 4:
-            case 5: return e_.Schwarzerde ? 40 : 36;
+            case 5: return e_.Schwarzerde ? boden::Fall_BA45SE : boden::Fall_BA45;
             default: return 0;
         }
     }
@@ -125,7 +156,7 @@ private:
     double Bodenwert(int versatz) const {
         const int basis = Bodenfall();
         if (basis == 0) return 0.0;
-        return S(Bodenparameter(1, basis + versatz));
+        return Streng(Bodenparameter(1, basis + versatz));
     }
 
     // The 60-90 cm layer is estimated from the two upper layers, the
@@ -145,54 +176,54 @@ private:
             case 3: a = 80; break;
             default: break;
         }
-        const double s = Bodenwert(0);
-        const double u = S(e_.Nmin0_30);
-        const double w = S(e_.Nmin30_60);
+        const double s = Bodenwert(boden::Bodenwert);
+        const double u = Streng(e_.Nmin0_30);
+        const double w = Streng(e_.Nmin30_60);
         constexpr double k1 = -0.9736;
         constexpr double k2 = static_cast<double>(0.1245F);
         constexpr double k3 = static_cast<double>(0.6832F);
         constexpr double k4 = -0.3186;
         constexpr double k5 = static_cast<double>(6.96F);
         const double y = f * (Teilen(k1 * u, w) + k2 * a + k3 * w + k4 * s + k5);
-        double wert = S(R1(y));
+        double wert = Streng(R1(y));
         // A soil layer holds no negative nitrogen.
         if (wert < 0.0) wert = 0.0;
         r_.Nmin60_90_Wert = Als_Single(wert);
-        BemerkungHinzufuegen(93);
+        BemerkungHinzufuegen(bemerkung::Nmin60_90_Geschaetzt);
     }
 
     void PflanzenverfuegbaresNmin() {
         double d = 0.0;
-        A([&] { d = S(K(kultur::NminTiefe)); });
+        Anweisung([&] { d = Streng(Kulturzelle(kultur::NminTiefe)); });
         std::string p1;
         std::string p2;
         Integer p3 = 0;
-        A([&] { p1 = std::string(Bodenparameter(1, 4 + e_.ST)); });
-        A([&] { p2 = std::string(Bodenparameter(1, 13 + e_.ST)); });
-        A([&] { p3 = G(S(Bodenparameter(1, 22 + e_.ST))); });
+        Anweisung([&] { p1 = std::string(Bodenparameter(1, boden::Stein0_30 + e_.ST)); });
+        Anweisung([&] { p2 = std::string(Bodenparameter(1, boden::Stein30_60 + e_.ST)); });
+        Anweisung([&] { p3 = Gerade(Streng(Bodenparameter(1, boden::Stein60_90 + e_.ST))); });
 
         Single t = 0.0F;
         if (d == 30.0) {
-            A([&] { r_.NminRest = G(P(e_.Nmin30_60)); });
+            Anweisung([&] { r_.NminRest = Gerade(Praefix(e_.Nmin30_60)); });
             r_.Nmin60_90_Wert = 0.0F;
-            A([&] { BemerkungHinzufuegen(98); });
+            Anweisung([&] { BemerkungHinzufuegen(bemerkung::Nur_Schicht_0_30); });
         } else {
             switch (e_.Tiefe) {
-                case 40: A([&] { t = Als_Single(S(R0(S(e_.Nmin30_60) / 3.0))); }); break;
-                case 50: A([&] { t = Als_Single(S(R0(2.0 * S(e_.Nmin30_60) / 3.0))); }); break;
-                case 60: A([&] { t = Als_Single(S(e_.Nmin30_60)); }); break;
+                case 40: Anweisung([&] { t = Als_Single(Streng(R0(Streng(e_.Nmin30_60) / 3.0))); }); break;
+                case 50: Anweisung([&] { t = Als_Single(Streng(R0(2.0 * Streng(e_.Nmin30_60) / 3.0))); }); break;
+                case 60: Anweisung([&] { t = Als_Single(Streng(e_.Nmin30_60)); }); break;
                 default: t = 0.0F; break;
             }
-            A([&] { t = Als_Single(S(R0((100.0 - S(p2)) * t / 100.0))); });
-            A([&] {
+            Anweisung([&] { t = Als_Single(Streng(R0((100.0 - Streng(p2)) * t / 100.0))); });
+            Anweisung([&] {
                 if (e_.Tiefe == 40 || e_.Tiefe == 50)
-                    r_.NminRest = G(P(e_.Nmin30_60) - t);
+                    r_.NminRest = Gerade(Praefix(e_.Nmin30_60) - t);
                 else
                     r_.NminRest = 0;
             });
             const bool tief = d >= 60.0;
             if (tief && (e_.Tiefe == 70 || e_.Tiefe == 80 || e_.Tiefe == 90)) {
-                A([&] {
+                Anweisung([&] {
                     try {
                         Nmin60_90berechnen();
                     } catch (const Laufzeitfehler&) {
@@ -205,7 +236,7 @@ private:
             }
         }
 
-        A([&] {
+        Anweisung([&] {
             switch (e_.AZ) {
                 case 1: r_.Kor_AZ = -10; break;
                 case 2: r_.Kor_AZ = 0; break;
@@ -215,43 +246,43 @@ private:
         });
 
         const double n6090 = r_.Nmin60_90_Wert;
-        A([&] { r_.Kor_BA = Als_Single(P(R0(n6090 * Bodenwert(1) / 100.0))); });
+        Anweisung([&] { r_.Kor_BA = Als_Single(Praefix(R0(n6090 * Bodenwert(boden::Anteil) / 100.0))); });
 
         Single m = 0.0F;
-        A([&] {
-            if (P(e_.Nmin30_60) < P(e_.Nmin0_30))
-                m = Als_Single(S(e_.Nmin0_30));
+        Anweisung([&] {
+            if (Praefix(e_.Nmin30_60) < Praefix(e_.Nmin0_30))
+                m = Als_Single(Streng(e_.Nmin0_30));
             else
-                m = Als_Single(S(e_.Nmin30_60));
+                m = Als_Single(Streng(e_.Nmin30_60));
         });
-        A([&] {
+        Anweisung([&] {
             double x = 0.0;
             if (2.0 * m < n6090)
-                x = Bodenwert(3);
+                x = Bodenwert(boden::Anteil_Doppelt);
             else if (m < n6090)
-                x = Bodenwert(2);
+                x = Bodenwert(boden::Anteil_Ueber);
             r_.Kor_BA = Als_Single(-(static_cast<double>(r_.Kor_BA) + n6090 * x / 100.0));
         });
 
-        A([&] {
-            const double st1 = P(R0(S(p1) * S(e_.Nmin0_30) / 100.0));
-            const double st2 = P(R0(S(p2) * S(e_.Nmin30_60) / 100.0));
-            const double st3 = P(R0(n6090 / 100.0 * p3));
+        Anweisung([&] {
+            const double st1 = Praefix(R0(Streng(p1) * Streng(e_.Nmin0_30) / 100.0));
+            const double st2 = Praefix(R0(Streng(p2) * Streng(e_.Nmin30_60) / 100.0));
+            const double st3 = Praefix(R0(n6090 / 100.0 * p3));
             r_.Kor_ST = Als_Single(-(st1 + st2 + st3));
         });
 
-        A([&] {
-            const double summe = P(e_.Nmin0_30) + P(e_.Nmin30_60) + n6090 +
+        Anweisung([&] {
+            const double summe = Praefix(e_.Nmin0_30) + Praefix(e_.Nmin30_60) + n6090 +
                                  static_cast<double>(r_.Kor_ST) + static_cast<double>(r_.Kor_BA) +
                                  r_.Kor_AZ;
-            r_.Nmin_Pfl = Minus(G(summe), r_.NminRest);
+            r_.Nmin_Pfl = Minus(Gerade(summe), r_.NminRest);
         });
         if (r_.Nmin_Pfl < 0) r_.Nmin_Pfl = 0;
     }
 
     // --- corrected N target value ------------------------------------------
 
-    Integer GS(string_view zelle) const { return G(S(zelle)); }
+    Integer Ganzzahl(string_view zelle) const { return Gerade(Streng(zelle)); }
 
     // Walks the crop table for a substitute row; the empty end row ends the
     // walk with "Fehler Ende" and the row stays as it is.
@@ -280,26 +311,26 @@ private:
         // efficacy), each the last row of that name.
         int vfZeile = 0;
         int hfZeile = 0;
-        A([&] {
+        Anweisung([&] {
             const string_view name = Name();
             vfZeile = Vorfrucht_Suchen(e_.Vorfrucht);
             hfZeile = Vorfrucht_Suchen(name);
         });
 
-        A([&] {
+        Anweisung([&] {
             switch (e_.ER) {
-                case 1: r_.Kor_VF = GS(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER1)); break;
-                case 2: r_.Kor_VF = GS(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER2)); break;
-                case 3: r_.Kor_VF = GS(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER3)); break;
+                case 1: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER1)); break;
+                case 2: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER2)); break;
+                case 3: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER3)); break;
                 default: break;
             }
         });
-        A([&] { r_.Kor_VF = Negativ(r_.Kor_VF); });
+        Anweisung([&] { r_.Kor_VF = Negativ(r_.Kor_VF); });
 
         if (e_.ODZeitraum == 0) {
             r_.Kor_OD = 0;
         } else {
-            A([&] {
+            Anweisung([&] {
                 const bool fluessig = Duengertabelle(e_.ODZeile, duenger::Einheit) == "m3";
                 if (e_.ODZeitraum < 1 || e_.ODZeitraum > 3)
                     throw Laufzeitfehler(Laufzeitfehler::Art::Index, "kein Ausbringungszeitraum");
@@ -307,21 +338,21 @@ private:
                     (fluessig ? vorfrucht::OD_Fluessig_Z1 : vorfrucht::OD_Fest_Z1) + e_.ODZeitraum - 1;
                 const string_view c = Vorfruchttabelle(hfZeile, spalte);
                 // Evaluated from left to right, as written.
-                double w = S(e_.ODMenge) * S(Duengertabelle(e_.ODZeile, duenger::N_Gehalt));
-                w = w * S(e_.ODTS);
-                w = Teilen(w, S(Duengertabelle(e_.ODZeile, duenger::TS_Standard)));
-                w = w * S(Duengertabelle(e_.ODZeile, duenger::Wirkung));
+                double w = Streng(e_.ODMenge) * Streng(Duengertabelle(e_.ODZeile, duenger::N_Gehalt));
+                w = w * Streng(e_.ODTS);
+                w = Teilen(w, Streng(Duengertabelle(e_.ODZeile, duenger::TS_Standard)));
+                w = w * Streng(Duengertabelle(e_.ODZeile, duenger::Wirkung));
                 w = w / 100.0;
-                w = w * S(c);
+                w = w * Streng(c);
                 w = w / 100.0;
-                r_.Kor_OD = G(w);
+                r_.Kor_OD = Gerade(w);
             });
-            A([&] { r_.Kor_OD = Negativ(r_.Kor_OD); });
+            Anweisung([&] { r_.Kor_OD = Negativ(r_.Kor_OD); });
         }
 
         r_.KulturZeileAuswahl = e_.KulturZeile;
 
-        A([&] {
+        Anweisung([&] {
             const string_view name = Name();
             if (name == "Wi-Weizen") {
                 if (e_.PZ == 3) ErsatzSuchen("Br-Weizen, (Brauweizen)");
@@ -329,7 +360,8 @@ private:
             } else if (name == "Wi-Gerste") {
                 if (e_.PZ == 3) ErsatzSuchen("Br-Wintergerste");
             } else if (name == "So-Gerste") {
-                if (e_.PZ == 3 && ErsatzSuchen("Braugerste") && e_.AZ == 1) BemerkungHinzufuegen(84);
+                if (e_.PZ == 3 && ErsatzSuchen("Braugerste") && e_.AZ == 1)
+                    BemerkungHinzufuegen(bemerkung::SchieferboedenAckerzahlUnter40);
             }
         });
         r_.KulturZeile = e_.KulturZeile;
@@ -344,25 +376,25 @@ private:
             default: break;
         }
         // Without a soil group there is no block: every read below fails.
-        auto B = [&](int position) {
+        auto Blockzelle = [&](int position) {
             if (block == 0)
                 throw Laufzeitfehler(Laufzeitfehler::Art::Index, "keine Bodenartengruppe");
-            return GS(K(block + position));
+            return Ganzzahl(Kulturzelle(block + position));
         };
-        A([&] { r_.NSoll_Basis = B(kultur::NSoll_Basis); });
-        A([&] { r_.NSoll_Zuschlag = B(kultur::NSoll_Zuschlag); });
-        A([&] { r_.Kor_Ha_Basis = B(kultur::Kor_Ha_Basis); });
-        A([&] { r_.Kor_Ha_Zuschlag = B(kultur::Kor_Ha_Zuschlag); });
-        if (e_.HOE == 2) A([&] { r_.Kor_HOE = B(kultur::Kor_HOE); });
+        Anweisung([&] { r_.NSoll_Basis = Blockzelle(kultur::NSoll_Basis); });
+        Anweisung([&] { r_.NSoll_Zuschlag = Blockzelle(kultur::NSoll_Zuschlag); });
+        Anweisung([&] { r_.Kor_Ha_Basis = Blockzelle(kultur::Kor_Ha_Basis); });
+        Anweisung([&] { r_.Kor_Ha_Zuschlag = Blockzelle(kultur::Kor_Ha_Zuschlag); });
+        if (e_.HOE == 2) Anweisung([&] { r_.Kor_HOE = Blockzelle(kultur::Kor_HOE); });
         switch (e_.BE) {
-            case 1: A([&] { r_.Kor_BeEn = B(kultur::Kor_BeEn1); }); break;
-            case 2: A([&] { r_.Kor_BeEn = B(kultur::Kor_BeEn2); }); break;
-            case 3: A([&] { r_.Kor_BeEn = B(kultur::Kor_BeEn3); }); break;
+            case 1: Anweisung([&] { r_.Kor_BeEn = Blockzelle(kultur::Kor_BeEn1); }); break;
+            case 2: Anweisung([&] { r_.Kor_BeEn = Blockzelle(kultur::Kor_BeEn2); }); break;
+            case 3: Anweisung([&] { r_.Kor_BeEn = Blockzelle(kultur::Kor_BeEn3); }); break;
             default: break;
         }
 
         bool raps = false;
-        A([&] { raps = Name() == "Wi-Raps"; });
+        Anweisung([&] { raps = Name() == "Wi-Raps"; });
         if (!raps) {
             int basis = 0;
             switch (e_.E) {
@@ -372,26 +404,28 @@ private:
                 default: break;
             }
             if (basis != 0) {
-                A([&] { r_.Kor_ERT_Basis = GS(K(basis)); });
-                A([&] { r_.Kor_ERT_Zuschlag = GS(K(basis + 1)); });
+                Anweisung([&] { r_.Kor_ERT_Basis = Ganzzahl(Kulturzelle(basis)); });
+                Anweisung([&] { r_.Kor_ERT_Zuschlag = Ganzzahl(Kulturzelle(basis + 1)); });
             }
         } else {
             // Winter rape: the target lies on the straight line through the
             // two points of the rape parameters, at the expected yield.
             Integer y = 0;
-            A([&] { y = G(e_.EWert); });
-            double r[13] = {};
-            A([&] {
-                for (int i = 1; i <= 12; ++i) r[i] = S(Rapsparameter(1, i));
+            Anweisung([&] { y = Gerade(e_.EWert); });
+            double r[raps::Spalten + 1] = {};
+            Anweisung([&] {
+                for (int i = 1; i <= raps::Spalten; ++i) r[i] = Streng(Rapsparameter(1, i));
             });
             double k = 0.0;
             double b = 0.0;
-            A([&] { k = Teilen(r[4] - r[3], r[2] - r[1]); });
-            A([&] { b = r[3] - r[1] * k; });
-            A([&] { r_.NSoll_Basis = Rund5(G(S(R0(k * y + b)))); });
+            Anweisung([&] {
+                k = Teilen(r[raps::Sollwert2] - r[raps::Sollwert1], r[raps::Ertrag2] - r[raps::Ertrag1]);
+            });
+            Anweisung([&] { b = r[raps::Sollwert1] - r[raps::Ertrag1] * k; });
+            Anweisung([&] { r_.NSoll_Basis = Rund5(Gerade(Streng(R0(k * y + b)))); });
             if (e_.BE >= 1 && e_.BE <= 4) {
-                const int i = (e_.BV == 1 ? 4 : 8) + e_.BE;
-                A([&] { r_.Kor_BeEn = G(r[i]); });
+                const int i = (e_.BV == 1 ? raps::BeEn_ohneBlattverlust : raps::BeEn_mitBlattverlust) + e_.BE;
+                Anweisung([&] { r_.Kor_BeEn = Gerade(r[i]); });
             }
             r_.NSoll_Zuschlag = 0;
         }
@@ -400,17 +434,17 @@ private:
             r_.Kor_So_Basis = 0;
             r_.Kor_So_Zuschlag = 0;
         } else {
-            A([&] { r_.Kor_So_Basis = GS(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Basis)); });
-            A([&] { r_.Kor_So_Zuschlag = GS(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Zuschlag)); });
+            Anweisung([&] { r_.Kor_So_Basis = Ganzzahl(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Basis)); });
+            Anweisung([&] { r_.Kor_So_Zuschlag = Ganzzahl(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Zuschlag)); });
         }
 
         // Winter wheat on heavy soil: 10 kg/ha more in the first application
         // for the young crop.
         r_.N1aZuschlag = 0;
-        A([&] {
+        Anweisung([&] {
             if (!e_.Schwarzerde && Name() == "Wi-Weizen" && e_.BA == 5) {
                 r_.N1aZuschlag = 10;
-                BemerkungHinzufuegen(86);
+                BemerkungHinzufuegen(bemerkung::ZuschlagWeizenSchwereBoeden);
             }
         });
 
@@ -424,20 +458,20 @@ private:
         }
 
         if (!raps) {
-            A([&] {
+            Anweisung([&] {
                 Integer s = Plus(r_.NSoll_Basis, r_.Kor_ERT_Basis);
                 s = Plus(s, r_.Kor_So_Basis);
                 s = Plus(s, r_.Kor_BeEn);
                 s = Plus(s, r_.Kor_Ha_Basis);
                 r_.SummeBasis = Plus(s, r_.Kor_HOE);
             });
-            A([&] {
+            Anweisung([&] {
                 Integer s = Plus(r_.NSoll_Zuschlag, r_.Kor_ERT_Zuschlag);
                 s = Plus(s, r_.Kor_So_Zuschlag);
                 r_.SummeZuschlag = Plus(s, r_.Kor_Ha_Zuschlag);
             });
         } else {
-            A([&] {
+            Anweisung([&] {
                 Integer s = Plus(r_.Kor_ERT_Basis, r_.NSoll_Basis);
                 s = Plus(s, r_.Kor_So_Basis);
                 s = Plus(s, r_.Kor_BeEn);
@@ -470,21 +504,21 @@ private:
         int be = e_.BE;
         if (be < 1 || be > 4) be = 2;
         if (be == 4) be = getreideOderRaps ? 3 : 2;
-        max1 = P(Sortentabelle(v, sorte::Gabe1_BE1 + be - 1));
-        max2 = P(Sortentabelle(v, sorte::Gabe2_BE1 + be - 1));
+        max1 = Praefix(Sortentabelle(v, sorte::Gabe1_BE1 + be - 1));
+        max2 = Praefix(Sortentabelle(v, sorte::Gabe2_BE1 + be - 1));
     }
 
     void EmpfehlungUndTeilung() {
         r_.N1aSpanne = false;
         double x = 0.0;
-        A([&] {
-            x = r_.SummeBasis * S(K(kultur::NminSehrHochProzent)) / 100.0 + r_.SummeBasis;
+        Anweisung([&] {
+            x = r_.SummeBasis * Streng(Kulturzelle(kultur::NminSehrHochProzent)) / 100.0 + r_.SummeBasis;
         });
         bool raps = false;
         bool getreide = false;
-        A([&] {
+        Anweisung([&] {
             raps = Name() == "Wi-Raps";
-            getreide = S(K(kultur::Gruppe)) == 2.0;
+            getreide = Streng(Kulturzelle(kultur::Gruppe)) == 2.0;
         });
         if (getreide || raps)
             GetreideUndRaps(x, raps);
@@ -496,113 +530,113 @@ private:
         Integer rest = 0;
         [&] {
             if (x <= r_.Nmin_Pfl) {
-                A([&] { r_.N1aGabe = GS(K(kultur::N_SehrHoch)); });
-                A([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_SehrHoch)); });
+                Anweisung([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
                 return;
             }
             if (r_.SummeBasis <= r_.Nmin_Pfl) {
                 r_.N1aSpanne = true;
-                A([&] { r_.N1aGabe = GS(K(kultur::N_Hoch)); });
-                A([&] { ZellenBemerkung(kultur::Bem_Hoch); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+                Anweisung([&] { ZellenBemerkung(kultur::Bem_Hoch); });
                 return;
             }
-            A([&] { r_.Bedarf = Minus(r_.SummeBasis, r_.Nmin_Pfl); });
+            Anweisung([&] { r_.Bedarf = Minus(r_.SummeBasis, r_.Nmin_Pfl); });
             bool mindest = false;
-            A([&] { mindest = S(K(kultur::N_Mindest)) > Plus(r_.Bedarf, r_.N1aZuschlag); });
+            Anweisung([&] { mindest = Streng(Kulturzelle(kultur::N_Mindest)) > Plus(r_.Bedarf, r_.N1aZuschlag); });
             if (mindest) {
-                A([&] { r_.N1aGabe = GS(K(kultur::N_Hoch)); });
-                A([&] { ZellenBemerkung(kultur::Bem_Mindest); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+                Anweisung([&] { ZellenBemerkung(kultur::Bem_Mindest); });
                 return;
             }
             double max1 = 0.0;
             double max2 = 0.0;
-            A([&] { Grenzen(true, max1, max2); });
+            Anweisung([&] { Grenzen(true, max1, max2); });
             if (r_.Bedarf <= max1) {
                 r_.N1aGabe = r_.Bedarf;
-                A([&] { ZellenBemerkung(kultur::Bem_Gabe1); });
+                Anweisung([&] { ZellenBemerkung(kultur::Bem_Gabe1); });
                 return;
             }
-            A([&] { ZellenBemerkung(kultur::Bem_Gabe1); });
+            Anweisung([&] { ZellenBemerkung(kultur::Bem_Gabe1); });
             const double hoe = r_.Kor_HOE;
             if (!raps) {
                 if (r_.Bedarf >= max2 + hoe) {
-                    A([&] { r_.N1bGabe = G(r_.Bedarf - max1 - hoe); });
-                    A([&] { r_.N1aGabe = G(hoe + max1); });
+                    Anweisung([&] { r_.N1bGabe = Gerade(r_.Bedarf - max1 - hoe); });
+                    Anweisung([&] { r_.N1aGabe = Gerade(hoe + max1); });
                     if (r_.N1bGabe >= 14) {
-                        A([&] { ZellenBemerkung(kultur::Bem_Gabe2); });
+                        Anweisung([&] { ZellenBemerkung(kultur::Bem_Gabe2); });
                     } else {
                         rest = r_.N1bGabe;
                         r_.N1bGabe = 0;
                     }
                 } else {
-                    A([&] { rest = G(r_.Bedarf - max1 - hoe); });
-                    A([&] { r_.N1aGabe = G(hoe + max1); });
+                    Anweisung([&] { rest = Gerade(r_.Bedarf - max1 - hoe); });
+                    Anweisung([&] { r_.N1aGabe = Gerade(hoe + max1); });
                 }
             } else {
                 bool teilen = false;
-                A([&] { teilen = Rund5(r_.Bedarf) > max2 + hoe; });
+                Anweisung([&] { teilen = Rund5(r_.Bedarf) > max2 + hoe; });
                 if (teilen) {
-                    A([&] { r_.N1bGabe = G(r_.Bedarf - max1 - hoe); });
-                    A([&] { r_.N1aGabe = G(hoe + max1); });
-                    A([&] { ZellenBemerkung(kultur::Bem_Gabe2); });
+                    Anweisung([&] { r_.N1bGabe = Gerade(r_.Bedarf - max1 - hoe); });
+                    Anweisung([&] { r_.N1aGabe = Gerade(hoe + max1); });
+                    Anweisung([&] { ZellenBemerkung(kultur::Bem_Gabe2); });
                 } else {
-                    A([&] { r_.N1aGabe = Plus(Rund5(r_.Bedarf), r_.Kor_HOE); });
+                    Anweisung([&] { r_.N1aGabe = Plus(Rund5(r_.Bedarf), r_.Kor_HOE); });
                 }
             }
         }();
 
         // Second application.
         if (!raps) {
-            A([&] {
+            Anweisung([&] {
                 Integer s = Plus(r_.SummeZuschlag, r_.Kor_VF);
                 r_.BedarfZuschlag = Plus(s, r_.Kor_OD);
             });
-            A([&] { r_.N2Gabe = Plus(r_.BedarfZuschlag, rest); });
+            Anweisung([&] { r_.N2Gabe = Plus(r_.BedarfZuschlag, rest); });
         } else {
             r_.N2Gabe = 0;
         }
         if (r_.N2Gabe < 1)
             r_.N2Gabe = 0;
         else
-            A([&] { ZellenBemerkung(kultur::Bem_Gabe3); });
+            Anweisung([&] { ZellenBemerkung(kultur::Bem_Gabe3); });
     }
 
     void AndereKulturen(double x) {
-        A([&] {
+        Anweisung([&] {
             Integer b = Minus(r_.SummeBasis, r_.Nmin_Pfl);
             b = Plus(b, r_.Kor_OD);
             r_.Bedarf = Plus(b, r_.Kor_VF);
         });
         r_.N1aGabe = r_.Bedarf;
         Integer l = 0;
-        A([&] { l = Minus(Minus(r_.Nmin_Pfl, r_.Kor_VF), r_.Kor_OD); });
+        Anweisung([&] { l = Minus(Minus(r_.Nmin_Pfl, r_.Kor_VF), r_.Kor_OD); });
         r_.N1bGabe = 0;
         r_.N2Gabe = 0;
 
         if (x < l) {
-            A([&] { r_.N1aGabe = GS(K(kultur::N_SehrHoch)); });
-            A([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_SehrHoch)); });
+            Anweisung([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
             return;
         }
         if (r_.SummeBasis <= l) {
-            A([&] { r_.N1aGabe = GS(K(kultur::N_Hoch)); });
-            A([&] { ZellenBemerkung(kultur::Bem_Hoch); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+            Anweisung([&] { ZellenBemerkung(kultur::Bem_Hoch); });
             r_.N1aSpanne = true;
             return;
         }
         bool mindest = false;
-        A([&] { mindest = S(K(kultur::N_Mindest)) > r_.N1aGabe; });
+        Anweisung([&] { mindest = Streng(Kulturzelle(kultur::N_Mindest)) > r_.N1aGabe; });
         if (mindest) {
-            A([&] { r_.N1aGabe = GS(K(kultur::N_Mindest)); });
-            A([&] { ZellenBemerkung(kultur::Bem_Mindest); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Mindest)); });
+            Anweisung([&] { ZellenBemerkung(kultur::Bem_Mindest); });
             return;
         }
-        A([&] {
+        Anweisung([&] {
             double max1 = 0.0;
             double max2 = 0.0;
             Grenzen(false, max1, max2);
             const Integer a = Rund5(r_.N1aGabe);
-            if (S(K(kultur::Gruppe)) == 3.0) {
+            if (Streng(Kulturzelle(kultur::Gruppe)) == 3.0) {
                 if (a <= max1)
                     ZellenBemerkung(kultur::Bem_Gabe1);
                 else if (a <= max2)
@@ -621,16 +655,16 @@ private:
     // --- closing remarks -----------------------------------------------------
 
     void Schlussbemerkungen() {
-        A([&] {
+        Anweisung([&] {
             const string_view name = Name();
-            if (name == "Wi-Weizen" && e_.PZ == 1) BemerkungHinzufuegen(89);
+            if (name == "Wi-Weizen" && e_.PZ == 1) BemerkungHinzufuegen(bemerkung::Qualitaetsweizen);
         });
-        A([&] {
+        Anweisung([&] {
             const string_view name = Name();
-            if (name == "Wi-Weizen" && e_.PZ == 2) BemerkungHinzufuegen(85);
+            if (name == "Wi-Weizen" && e_.PZ == 2) BemerkungHinzufuegen(bemerkung::BrotUndFutterweizen);
         });
-        A([&] {
-            if (e_.WSG == 2 || e_.WSG == 3) BemerkungHinzufuegen(94);
+        Anweisung([&] {
+            if (e_.WSG == 2 || e_.WSG == 3) BemerkungHinzufuegen(bemerkung::Wasserschutzgebiet);
         });
     }
 };

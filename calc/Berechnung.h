@@ -12,6 +12,20 @@ namespace nodra {
 inline constexpr const char* MeldungBerechnungsfehler = "Fehler beim Nodra-L-Berechnung / Ausgabe";
 inline constexpr const char* MeldungFehlerEnde = "Fehler Ende";
 
+// Numbers of the remarks the calculation adds by itself (the crop table names
+// the others). A remark stands in row number + 1 of the remark table, and
+// the result record holds that row.
+namespace bemerkung {
+constexpr int SchieferboedenAckerzahlUnter40 = 84;
+constexpr int BrotUndFutterweizen = 85;
+constexpr int ZuschlagWeizenSchwereBoeden = 86;
+constexpr int Qualitaetsweizen = 89;
+constexpr int Nmin60_90_Geschaetzt = 93;
+constexpr int Wasserschutzgebiet = 94;
+constexpr int Nur_Schicht_0_30 = 98;
+constexpr Integer Zeile(int nummer) { return static_cast<Integer>(nummer + 1); }
+}  // namespace bemerkung
+
 // Clears the corrections, the 1a supplement and the remark list before a
 // calculation; the window runs it before its completeness checks.
 void Ergebnis_Zuruecksetzen(Ergebnisdaten& erg);

@@ -6,6 +6,13 @@
 
 namespace nodra::ui {
 
+QString Programmtitel;
+
+QString Versionszeile() {
+    return QString::fromUtf8(Ausgabename) + QStringLiteral("  Version: ") + QString::fromUtf8(Versionsnummer) +
+           QStringLiteral("  Stand: ") + QString::fromUtf8(Versionsdatum);
+}
+
 int Programm_Starten(QApplication& app) {
     app.setApplicationName(QString::fromUtf8(Ausgabename));
     // The main window fills the tables and its lists when it is loaded.

@@ -103,10 +103,10 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
         vorfrucht.Antworten(QStringLiteral("Ja"));
         Knopf(f, "cmdBerechnenAusgabe")->click();
     }
-    ASSERT_TRUE(Warten([&] { return f.Ausgabe() && f.Ausgabe()->isVisible(); }));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Ausgabe()));
+    ASSERT_TRUE(Warten([&] { return Offenes_Ergebnis() && Offenes_Ergebnis()->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Offenes_Ergebnis()));
     if (!alsPdf) {
-        drucken(*f.Ausgabe(), QStringLiteral("Ergebnisse"), {"cmdDruck", "cmdZurück", "cmdTest"}, QString());
+        drucken(*Offenes_Ergebnis(), QStringLiteral("Ergebnisse"), {"cmdDruck", "cmdZurück", "cmdTest"}, QString());
     } else {
         // A file that exists is replaced only after asking; "Nein" goes back
         // to the dialog, which is then cancelled.
@@ -114,7 +114,7 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
         for (const char* a : {"OK", "Ja", "OK", "Ja", "Nein"}) antwort.Antworten(QString::fromUtf8(a));
         antwort.DateiAntworten(eingabePdf);
         antwort.DateiAntworten(QString());
-        QTest::mouseClick(Knopf(*f.Ausgabe(), "cmdDruck"), Qt::LeftButton);
+        QTest::mouseClick(Knopf(*Offenes_Ergebnis(), "cmdDruck"), Qt::LeftButton);
         ASSERT_EQ(antwort.Texte().size(), 5);
         EXPECT_EQ(antwort.Texte()[4], QStringLiteral("Die Datei ") + eingabePdf +
                                           QStringLiteral(" gibt es schon. Soll sie ersetzt werden?"));
@@ -132,5 +132,5 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
             EXPECT_TRUE(inhalt.Boxen(QString::fromUtf8(weg)).isEmpty()) << weg;
         EXPECT_EQ(QDir(ablage).entryList(QDir::Files), QStringList{QStringLiteral("eingaben.pdf")});
     }
-    f.Ausgabe()->close();
+    Offenes_Ergebnis()->close();
 }

@@ -34,9 +34,9 @@ TEST(Bildschirmfotos, DISABLED_BeideFenster) {
     f.show();
     ASSERT_TRUE(f.grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_B.png"))));
     Knopf(f, "cmdBerechnenAusgabe")->click();
-    ASSERT_NE(f.Ausgabe(), nullptr);
-    ASSERT_TRUE(f.Ausgabe()->grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_BAusgabe.png"))));
-    f.Ausgabe()->close();
+    ASSERT_NE(Offenes_Ergebnis(), nullptr);
+    ASSERT_TRUE(Offenes_Ergebnis()->grab().save(QDir(QString::fromUtf8(ziel)).filePath(QStringLiteral("frmNodra_BAusgabe.png"))));
+    Offenes_Ergebnis()->close();
 
     // The two dialogs.
     Knopf(f, "cmdInfo")->click();

@@ -1,9 +1,14 @@
-// Seeded random sequences of user actions over all windows. After every
-// action: exactly one main-crop list is visible, the crop row counts only
-// for the crop shown (or its substitute after a calculation), inputs survive
-// every round trip through the other windows, and every result shown keeps
-// the invariants of the result record. A failing seed is printed and can be
-// replayed with NODRA_STRESS_SEED (NODRA_STRESS_AKTIONEN sets the length).
+// Seeded random sequences of user actions over all windows, with the events
+// delivered as the event loop delivers them and the window in front active.
+// After every action: exactly one main-crop list is visible, the crop row
+// counts only for the crop shown (or its substitute after a calculation),
+// inputs survive every round trip through the other windows, exactly the text
+// box with the focus is yellow, a box entered has its whole text selected,
+// the numeric boxes hold numbers only and the two Nmin layers at most 300,
+// every printout shows the window without its buttons, and every result shown
+// keeps the invariants of the result record. A failing seed is printed and
+// can be replayed with NODRA_STRESS_SEED (NODRA_STRESS_AKTIONEN sets the
+// length).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,11 +16,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QImage>
+#include <QMap>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 #include <cstdio>
-#include <QMap>
 #include <algorithm>
 #include <memory>
 #include <random>
@@ -24,6 +33,7 @@
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
 #include "ui/input/frmNodra_B.h"
+#include "ui/platform/Fensterbild.h"
 #include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
@@ -52,6 +62,24 @@ QString Ersatz_von(const QString& kultur, int pz) {
     return kultur;
 }
 
+// The six text boxes of the input window, the four numeric ones last.
+const char* const Textfelder[] = {"txtBetrieb", "txtSchlag", "txtNmin0_30", "txtNmin30_60", "txtODMenge", "txtODTS"};
+bool Zahlenfeld(const QWidget* w) {
+    const QString n = w->objectName();
+    return n == QStringLiteral("txtNmin0_30") || n == QStringLiteral("txtNmin30_60") ||
+           n == QStringLiteral("txtODMenge") || n == QStringLiteral("txtODTS");
+}
+
+const QColor Gelb(250, 250, 0);
+const QColor Weiss(255, 255, 255);
+
+// Delivers what the event loop would deliver now: posted events (the Tab
+// that Enter sends, window activation, repaints) and deferred deletes.
+void Ereignisse() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 template <class T>
 QList<T*> Bedienbar(const QWidget& fenster) {
     QList<T*> r;
@@ -62,7 +90,10 @@ QList<T*> Bedienbar(const QWidget& fenster) {
 
 class Lauf {
 public:
-    explicit Lauf(unsigned saat) : zufall_(saat) { Neu(); }
+    explicit Lauf(unsigned saat) : zufall_(saat) {
+        plattform_.beimDrucken = [this](QWidget& w) { Druck_Pruefen(w); };
+        Neu();
+    }
 
     void Schritt(int nr) {
         aktion_.clear();
@@ -73,7 +104,10 @@ public:
         if (Zahl(0, 2) == 0) plattform_.antworten.assign(8, Antwort::Nein);
         plattform_.drucker = Zahl(0, 5) == 0 ? std::nullopt : std::optional<QString>(QStringLiteral("Drucker"));
 
+        fokusVorher_ = QApplication::focusWidget();
         if (QWidget* w = Offen<frmNodra_BAusgabe>()) {
+            Ergebnis_Pruefen(*w, nr);
+            if (::testing::Test::HasFatalFailure()) return;
             Im_Ergebnis(*w);
         } else if (QWidget* d = Offen<frmNodra_BInfo>()) {
             Im_Dialog(*d);
@@ -82,12 +116,13 @@ public:
         } else {
             Im_Hauptfenster();
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Ereignisse();
+        Vorne_Aktivieren();
         Pruefen(nr);
     }
 
     QString aktion_;
-    int ergebnisse = 0, dialoge = 0, neustarts = 0;
+    int ergebnisse = 0, dialoge = 0, neustarts = 0, eintritte = 0, gezeichnet = 0;
     qsizetype Meldungen() const { return plattform_.meldungen.size(); }
     qsizetype Ausdrucke() const { return plattform_.gedruckt.size(); }
 
@@ -97,6 +132,7 @@ private:
     std::unique_ptr<frmNodra_B> f_;
     QStringList vorher_;  // inputs when the main window was hidden
     bool warVerborgen_ = false;
+    QWidget* fokusVorher_ = nullptr;
 
     int Zahl(int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(zufall_); }
     template <class T>
@@ -108,6 +144,51 @@ private:
         f_ = std::make_unique<frmNodra_B>();
         f_->show();
         warVerborgen_ = false;
+        Ereignisse();
+        Vorne_Aktivieren();
+    }
+
+    // The window in front is the active one, as on a desktop: the result
+    // window or a dialog while one is open, else the input window.
+    void Vorne_Aktivieren() {
+        QWidget* vorne = Offen<frmNodra_BAusgabe>();
+        if (!vorne) vorne = Offen<frmNodra_BInfo>();
+        if (!vorne) vorne = Offen<frmNodra_BÜber>();
+        if (!vorne && !f_->isHidden()) vorne = f_.get();
+        if (!vorne || QApplication::activeWindow() == vorne) return;
+        vorne->activateWindow();
+        Ereignisse();
+        EXPECT_EQ(QApplication::activeWindow(), vorne) << vorne->objectName().toStdString() << " nicht aktiv";
+    }
+
+    // A text box the focus has just moved into shows its whole text
+    // selected, so that typing replaces it.
+    void Eintritt_Pruefen() {
+        auto* t = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!t || t == fokusVorher_ || t->window() != f_.get()) return;
+        ++eintritte;
+        EXPECT_EQ(t->selectedText(), t->text()) << t->objectName().toStdString();
+    }
+
+    // While a window prints, the buttons that act on it are off the window;
+    // the printout shows the window.
+    void Druck_Pruefen(QWidget& w) {
+        const bool ergebnis = dynamic_cast<frmNodra_BAusgabe*>(&w) != nullptr;
+        const QStringList weg = ergebnis ? QStringList{"cmdDruck", "cmdZurück", "cmdTest"}
+                                         : QStringList{"cmdDruck", "cmdEnde", "cmdBerechnenAusgabe", "cmdInfo",
+                                                       "cmdUeber", "cmdZurücksetzen"};
+        for (const QString& n : weg) EXPECT_TRUE(w.findChild<QWidget*>(n)->isHidden()) << n.toStdString();
+        QImage seite(300, 300, QImage::Format_RGB32);
+        seite.fill(Qt::white);
+        {
+            QPainter maler(&seite);
+            Fenster_Zeichnen(w, maler, seite.rect());
+        }
+        int tinte = 0;
+        for (int y = 0; y < seite.height(); y += 3)
+            for (int x = 0; x < seite.width(); x += 3) tinte += qGray(seite.pixel(x, y)) < 128;
+        EXPECT_GT(tinte, 100) << "leerer Ausdruck";
+        ++gezeichnet;
     }
 
     template <class T>
@@ -161,7 +242,10 @@ private:
                 QLineEdit* t = Eins(Bedienbar<QLineEdit>(f));
                 if (!t) return;
                 t->setFocus();
-                switch (Zahl(0, 3)) {
+                Ereignisse();
+                Eintritt_Pruefen();
+                fokusVorher_ = QApplication::focusWidget();
+                switch (Zahl(0, 4)) {
                     case 0: {
                         const QString s = Zufallstext();
                         aktion_ = t->objectName() + QStringLiteral(" tippt ") + s;
@@ -177,6 +261,18 @@ private:
                     case 2:
                         aktion_ = t->objectName() + QStringLiteral(" Eingabetaste");
                         QTest::keyClick(t, Qt::Key_Return);
+                        Ereignisse();
+                        // In a numeric box Enter moves on, as Tab does.
+                        if (Zahlenfeld(t) && f.isActiveWindow()) {
+                            EXPECT_NE(QApplication::focusWidget(), t) << "Enter bleibt im Feld";
+                        }
+                        Eintritt_Pruefen();
+                        return;
+                    case 3:
+                        aktion_ = t->objectName() + QStringLiteral(" Tabulator");
+                        QTest::keyClick(t, Qt::Key_Tab);
+                        Ereignisse();
+                        Eintritt_Pruefen();
                         return;
                     default:
                         aktion_ = t->objectName() + QStringLiteral(" leeren");
@@ -227,8 +323,9 @@ private:
             }
         }
         // One option of every group that is shown.
-        QMap<QWidget*, QList<QRadioButton*>> gruppen;
-        for (QRadioButton* r : Bedienbar<QRadioButton>(f)) gruppen[r->parentWidget()] << r;
+        // By frame name, so that a seed replays the same clicks.
+        QMap<QString, QList<QRadioButton*>> gruppen;
+        for (QRadioButton* r : Bedienbar<QRadioButton>(f)) gruppen[r->parentWidget()->objectName()] << r;
         for (auto& g : gruppen)
             if (std::none_of(g.begin(), g.end(), [](QRadioButton* r) { return r->isChecked(); }))
                 QTest::mouseClick(Eins(g), Qt::LeftButton);
@@ -293,9 +390,12 @@ private:
             warVerborgen_ = false;
             ASSERT_EQ(Eingaben(f), vorher_) << nr;
         }
+        Textfelder_Pruefen(f, nr);
+        if (::testing::Test::HasFatalFailure()) return;
+
         const QComboBox* sichtbar = kurz->isHidden() ? lang : kurz;
         const QString kultur = sichtbar->currentText();
-        const int kz = f.KulturZeile;
+        const int kz = f.Gewaehlte_Zeilen().KulturZeile;
         if (kz != 0) {
             int pz = 0;
             for (int i = 1; i <= 4; ++i)
@@ -308,11 +408,42 @@ private:
                 << nr << " KulturZeile " << kz << " fuer " << kultur.toStdString();
             ASSERT_NE(gewaehlt, 0) << nr << " Zeile ohne Kultur: " << kultur.toStdString();
         }
-        const Ergebnisdaten& r = f.Ergebnis;
-        ASSERT_GE(r.BemAnzahl, 0);
-        ASSERT_LE(r.BemAnzahl, 10);
-        ASSERT_GE(r.Nmin_Pfl, 0);
-        ASSERT_TRUE(r.N2Gabe == 0 || r.N2Gabe >= 1);
+    }
+
+    // Exactly the box with the focus is yellow while the window is active;
+    // numeric boxes hold a number (digits, a decimal comma only from a pasted
+    // number or a standard dry matter) within their length; the two Nmin
+    // layers hold at most 300 together.
+    void Textfelder_Pruefen(const QWidget& f, int nr) {
+        static const QRegularExpression zahl(QStringLiteral("^[0-9]*(,[0-9]+)?$"));
+        const bool aktiv = f.isActiveWindow();
+        for (const char* name : Textfelder) {
+            const auto* t = f.findChild<QLineEdit*>(QString::fromUtf8(name));
+            if (aktiv) {
+                const bool fokus = QApplication::focusWidget() == t;
+                ASSERT_EQ(t->palette().color(QPalette::Base), fokus ? Gelb : Weiss)
+                    << nr << " " << name << (fokus ? " hat den Fokus" : "");
+            }
+            if (!Zahlenfeld(t)) continue;
+            ASSERT_TRUE(zahl.match(t->text()).hasMatch()) << nr << " " << name << " = " << t->text().toStdString();
+            ASSERT_LE(t->text().size(), t->maxLength()) << nr << " " << name;
+        }
+        auto wert = [&](const char* n) {
+            return Zahl_Praefix(f.findChild<QLineEdit*>(QString::fromUtf8(n))->text().toStdString());
+        };
+        ASSERT_LE(wert("txtNmin0_30") + wert("txtNmin30_60"), 300.0) << nr;
+    }
+
+    // A result as shown: plant-available Nmin never negative, at most ten
+    // remarks of two lines and the three closing lines, applications
+    // multiples of 5.
+    void Ergebnis_Pruefen(const QWidget& w, int nr) {
+        auto wert = [&](const char* n) { return w.findChild<QLineEdit*>(QString::fromUtf8(n))->text(); };
+        bool zahl = false;
+        ASSERT_GE(wert("txtNmin_Pfl").toInt(&zahl), 0) << nr;
+        ASSERT_TRUE(zahl) << nr;
+        ASSERT_LE(w.findChild<QListWidget*>(QStringLiteral("lstBem"))->count(), 23) << nr;
+        for (const char* n : {"txtN1bGabe", "txtN2Gabe"}) ASSERT_EQ(wert(n).toInt() % 5, 0) << nr << n;
     }
 };
 
@@ -334,7 +465,12 @@ TEST(Stresstest, ZufaelligeAktionenUeberAlleFenster) {
             return;
         }
     }
-    std::printf("%d Aktionen: %d Ergebnisfenster, %d Dialoge, %d Neustarts, %lld Meldungen, %lld Ausdrucke\n",
-                aktionen, lauf.ergebnisse, lauf.dialoge, lauf.neustarts, static_cast<long long>(lauf.Meldungen()),
-                static_cast<long long>(lauf.Ausdrucke()));
+    std::printf(
+        "%d Aktionen: %d Ergebnisfenster, %d Dialoge, %d Neustarts, %lld Meldungen, %lld Ausdrucke (%d gezeichnet), "
+        "%d Feldeintritte\n",
+        aktionen, lauf.ergebnisse, lauf.dialoge, lauf.neustarts, static_cast<long long>(lauf.Meldungen()),
+        static_cast<long long>(lauf.Ausdrucke()), lauf.gezeichnet, lauf.eintritte);
+    // Each kind of check must have had something to check.
+    EXPECT_GT(lauf.gezeichnet, 0);
+    EXPECT_GT(lauf.eintritte, 0);
 }

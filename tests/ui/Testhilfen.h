@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,21 +14,23 @@
 #include <QWidget>
 #include <stdexcept>
 
+#include "ui/result/frmNodra_BAusgabe.h"
+
 namespace nodra::ui::test {
 
 template <class T = QWidget>
-T* S(const QWidget& form, const QString& name) {
+T* Element(const QWidget& form, const QString& name) {
     T* w = form.findChild<T*>(name);
     if (!w) throw std::runtime_error("kein Steuerelement " + name.toStdString());
     return w;
 }
-inline QComboBox* Liste(const QWidget& f, const QString& n) { return S<QComboBox>(f, n); }
-inline QRadioButton* Opt(const QWidget& f, const QString& n) { return S<QRadioButton>(f, n); }
-inline QLineEdit* Txt(const QWidget& f, const QString& n) { return S<QLineEdit>(f, n); }
-inline QLabel* Lbl(const QWidget& f, const QString& n) { return S<QLabel>(f, n); }
-inline QAbstractButton* Knopf(const QWidget& f, const QString& n) { return S<QAbstractButton>(f, n); }
+inline QComboBox* Liste(const QWidget& f, const QString& n) { return Element<QComboBox>(f, n); }
+inline QRadioButton* Opt(const QWidget& f, const QString& n) { return Element<QRadioButton>(f, n); }
+inline QLineEdit* Txt(const QWidget& f, const QString& n) { return Element<QLineEdit>(f, n); }
+inline QLabel* Lbl(const QWidget& f, const QString& n) { return Element<QLabel>(f, n); }
+inline QAbstractButton* Knopf(const QWidget& f, const QString& n) { return Element<QAbstractButton>(f, n); }
 
-inline bool Sichtbar(const QWidget& f, const QString& n) { return !S(f, n)->isHidden(); }
+inline bool Sichtbar(const QWidget& f, const QString& n) { return !Element(f, n)->isHidden(); }
 
 // The user picks an entry of a list, as with the mouse from its drop-down.
 inline void Waehlt(QComboBox* liste, const QString& text) {
@@ -35,6 +38,13 @@ inline void Waehlt(QComboBox* liste, const QString& text) {
     if (i < 0) throw std::runtime_error("kein Eintrag " + text.toStdString());
     liste->setCurrentIndex(i);
     emit liste->activated(i);
+}
+
+// The result window on screen, if one is open.
+inline frmNodra_BAusgabe* Offenes_Ergebnis() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* a = qobject_cast<frmNodra_BAusgabe*>(w); a && !a->isHidden()) return a;
+    return nullptr;
 }
 
 inline QStringList Eintraege(const QComboBox* liste) {

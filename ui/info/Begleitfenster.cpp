@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 
-#include "ui/input/frmNodra_B.h"
+#include "ui/Steuerhilfen.h"
 
 namespace nodra::ui {
 

@@ -8,8 +8,6 @@
 
 namespace nodra::ui {
 
-extern QString Programmtitel;
-
 frmNodra_BInfo::frmNodra_BInfo(QWidget* hauptfenster)
     : Begleitfenster(hauptfenster), ui(std::make_unique<Ui::frmNodra_BInfo>()) {
     ui->setupUi(this);

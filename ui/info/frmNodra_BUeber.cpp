@@ -14,8 +14,6 @@
 
 namespace nodra::ui {
 
-extern QString Programmtitel;
-
 namespace {
 const char* const Autor1 = "N. N.";
 const char* const Autor2 = "N. N.";

@@ -1,5 +1,6 @@
 #include "ui/input/frmNodra_B.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,112 +16,39 @@
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "ui/Programm.h"
+#include "ui/Steuerhilfen.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
-#include "ui/result/frmNodra_BAusgabe.h"
 #include "ui_frmNodra_B.h"
 
 namespace nodra::ui {
 
-QString Programmtitel;
-
-namespace steuer {
-
-int Gewaehlt(std::initializer_list<const QRadioButton*> knoepfe) {
-    int nr = 0;
-    for (const QRadioButton* k : knoepfe) {
-        ++nr;
-        if (k->isChecked()) return nr;
-    }
-    return 0;
-}
-
-void Abwaehlen(QRadioButton* knopf) {
-    if (!knopf->isChecked()) return;
-    // An exclusive group keeps one button selected; switch that off for the
-    // moment. Deselecting runs no handler: the handlers act on selection only.
-    knopf->setAutoExclusive(false);
-    knopf->setChecked(false);
-    knopf->setAutoExclusive(true);
-}
-
-bool Sichtbar(const QWidget* w) { return !w->isHidden(); }
-
-int Pixel(int twips) { return (twips * 2 + 15) / 30; }
-int Twips(int pixel) { return pixel * 15; }
-
-void Setze_Twips(QWidget* w, int links, int oben, int breite, int hoehe) {
-    w->setGeometry(Pixel(links), Pixel(oben), Pixel(breite), Pixel(hoehe));
-}
-
-void Setze_Links(QWidget* w, int links) { w->move(Pixel(links), w->y()); }
-
-void Weiss_Faerben(QWidget& form) {
-    static const QStringList ausgenommen = {QStringLiteral("Line"),       QStringLiteral("Line1"),
-                                            QStringLiteral("Line2"),      QStringLiteral("Line3"),
-                                            QStringLiteral("Line4"),      QStringLiteral("lblletzter"),
-                                            QStringLiteral("lblerster"),  QStringLiteral("Report1"),
-                                            QStringLiteral("Timer1")};
-    // The controls take the form's white palette; each paints its own
-    // background with it.
-    QPalette p = form.palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Button, Qt::white);
-    form.setPalette(p);
-    form.setAutoFillBackground(true);
-    const auto kinder = form.findChildren<QWidget*>();
-    for (QWidget* w : kinder) {
-        const QString name = w->objectName();
-        if (name.isEmpty() || ausgenommen.contains(name)) continue;
-        // A control array element "Line1_0" belongs to the line "Line1".
-        if (name.contains(QLatin1Char('_')) && ausgenommen.contains(name.section(QLatin1Char('_'), 0, 0))) continue;
-        w->setAutoFillBackground(true);
-    }
-}
-
-void Zentrieren(QWidget& form) {
-    const QSize schirm = plattform().Bildschirm();
-    const QSize gross = form.frameGeometry().size();
-    form.move((schirm.width() - gross.width()) / 2, (schirm.height() - gross.height()) / 2);
-}
-
-}  // namespace steuer
-
 using steuer::Abwaehlen;
 using steuer::Gewaehlt;
+using steuer::Schritt;
 using steuer::Sichtbar;
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toStdString(); }
-
-// "*" stands for any run of characters; everything else must be equal.
-bool Passt(QStringView text, QStringView muster) {
-    if (muster.isEmpty()) return text.isEmpty();
-    if (muster.front() == QLatin1Char('*')) {
-        for (qsizetype i = 0; i <= text.size(); ++i)
-            if (Passt(text.mid(i), muster.mid(1))) return true;
-        return false;
+// A name belongs to a short list when it is one of the names or contains one
+// of the parts.
+struct Kurzliste {
+    QStringList namen;
+    QStringList teile;
+    bool Enthaelt(const QString& name) const {
+        return namen.contains(name) ||
+               std::any_of(teile.begin(), teile.end(), [&](const QString& t) { return name.contains(t); });
     }
-    return !text.isEmpty() && text.front() == muster.front() && Passt(text.mid(1), muster.mid(1));
-}
+};
 
-bool PasstEines(const QString& text, std::initializer_list<const char*> muster) {
-    for (const char* m : muster)
-        if (Passt(text, QString::fromUtf8(m))) return true;
-    return false;
-}
-
-const std::initializer_list<const char*> KurzeKulturliste = {
-    "So-Weizen", "Wi-Weizen", "So-Gerste", "Wi-Gerste", "*aps*", "*riticale*", "*oggen*", "*ais*"};
-const std::initializer_list<const char*> Ersatzkulturen = {
-    "Br-Weizen, (Brauweizen)", "Ethanolweizen", "Br-Wintergerste", "Braugerste"};
-const std::initializer_list<const char*> KurzeVorfruchtliste = {
-    "*erste*", "*eizen*", "*aps*", "*riticale*", "*oggen*", "*ais*", "*Ackerbohne*", "*Kö-Erbse*", "*gras*", "*----*"};
+const Kurzliste KurzeKulturliste{{"So-Weizen", "Wi-Weizen", "So-Gerste", "Wi-Gerste"},
+                                 {"aps", "riticale", "oggen", "ais"}};
+const Kurzliste KurzeVorfruchtliste{
+    {}, {"erste", "eizen", "aps", "riticale", "oggen", "ais", "Ackerbohne", "Kö-Erbse", "gras", "----"}};
+// Substitute rows for a brewing or ethanol target, not offered for choice.
+const QStringList Ersatzkulturen = {"Br-Weizen, (Brauweizen)", "Ethanolweizen", "Br-Wintergerste", "Braugerste"};
 
 const QString TippVFMehr = QStringLiteral("Anzeige von allen Vorfrüchten == vollständige Vorfruchtliste");
 const QString TippVFWeniger = QStringLiteral("Anzeige von wenigen Vorfrüchten == kleinere Vorfruchtliste");
@@ -138,9 +66,9 @@ void Liste_Fuellen(QComboBox* liste, const QStringList& eintraege) {
 QStringList Vorfruchtnamen(bool kurz) {
     QStringList namen;
     for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
-        const QString n = Q(Vorfruchttabelle(z, vorfrucht::Name));
+        const QString n = Als_QString(Vorfruchttabelle(z, vorfrucht::Name));
         if (n.isEmpty()) break;
-        if (!kurz || PasstEines(n, KurzeVorfruchtliste)) namen << n;
+        if (!kurz || KurzeVorfruchtliste.Enthaelt(n)) namen << n;
     }
     return namen;
 }
@@ -156,16 +84,6 @@ int Fehlernummer(const std::exception& fehler) {
         }
     }
     return 5;
-}
-
-// Runs one step of a handler with an error trap: an error shows `meldung`
-// (when not empty) and the handler goes on with its next step.
-void Schritt(const QString& meldung, const std::function<void()>& schritt) {
-    try {
-        schritt();
-    } catch (const std::exception&) {
-        if (!meldung.isEmpty()) plattform().Meldung(meldung);
-    }
 }
 
 }  // namespace
@@ -258,13 +176,7 @@ void frmNodra_B::Listenauswahl_Setzen(QComboBox* liste, int index) {
 // Start-up
 
 void frmNodra_B::Form_Load() {
-    auto falle = [](const std::function<void()>& schritt) {
-        try {
-            schritt();
-        } catch (const std::exception& e) {
-            plattform().Meldung(Startfehler_Meldung(e));
-        }
-    };
+    auto falle = [](const std::function<void()>& schritt) { Schritt(Startfehler_Meldung, schritt); };
     QDate heute;
     falle([&] {
         Programmtitel = QString::fromUtf8(Ausgabename) == QStringLiteral("Nodra-L")
@@ -277,9 +189,7 @@ void frmNodra_B::Form_Load() {
     falle([&] { steuer::Weiss_Faerben(*this); });
     falle([&] { ui->lblDatum->setText(heute.toString(QStringLiteral("dd.MM.yyyy"))); });
     falle([&] {
-        ui->lblVersionStand->setText(QString::fromUtf8(Ausgabename) + QStringLiteral("  Version: ") +
-                                     QString::fromUtf8(Versionsnummer) + QStringLiteral("  Stand: ") +
-                                     QString::fromUtf8(Versionsdatum));
+        ui->lblVersionStand->setText(Versionszeile());
     });
     falle([&] {
         Tabellen_Fuellen();
@@ -308,12 +218,10 @@ void frmNodra_B::Form_Load() {
 void frmNodra_B::Laden_Tabellen() {
     QStringList lang, kurz;
     for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
-        const QString n = Q(Kulturtabelle(z, kultur::Name));
+        const QString n = Als_QString(Kulturtabelle(z, kultur::Name));
         if (n.isEmpty()) break;
-        if (std::none_of(Ersatzkulturen.begin(), Ersatzkulturen.end(),
-                         [&](const char* e) { return n == QString::fromUtf8(e); }))
-            lang << n;
-        if (PasstEines(n, KurzeKulturliste)) kurz << n;
+        if (!Ersatzkulturen.contains(n)) lang << n;
+        if (KurzeKulturliste.Enthaelt(n)) kurz << n;
     }
     Liste_Fuellen(ui->cboKultur1, lang);
     Liste_Fuellen(ui->cboKultur, kurz);
@@ -326,7 +234,7 @@ void frmNodra_B::Laden_Tabellen() {
 
     QStringList duenger;
     for (int z = 1; z <= Duengertabelle.Zeilen(); ++z) {
-        const QString n = Q(Duengertabelle(z, duenger::Name));
+        const QString n = Als_QString(Duengertabelle(z, duenger::Name));
         if (n.isEmpty()) break;
         duenger << n;
     }
@@ -383,8 +291,8 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
     const QString fehler = langeListe ? QStringLiteral("Fehler beim Auswahl Kultur1 / Vorfrucht")
                                       : QStringLiteral("Fehler beim Auswahl Kultur / Vorfrucht");
     const QString kultur = liste->currentText();
-    const std::string kulturS = S(kultur);
-    const bool zweitesJahr = langeListe && Passt(kultur, u"*2. Jahr*");
+    const std::string kulturText = Als_String(kultur);
+    const bool zweitesJahr = langeListe && kultur.contains(QStringLiteral("2. Jahr"));
 
     // Variety list of the crop.
     Schritt(fehler, [&] {
@@ -393,12 +301,12 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
     });
     Schritt(fehler, [&] {
         QStringList sorten;
-        for (const Integer z : Sorten_der_Kultur(kulturS)) sorten << Q(Sorten_Listentext(z));
+        for (const Integer z : Sorten_der_Kultur(kulturText)) sorten << Als_QString(Sorten_Listentext(z));
         Liste_Fuellen(ui->cboSorte, sorten);
     });
     if (zweitesJahr) ui->cboVorfrucht->setEnabled(false);
     Schritt(fehler, [&] {
-        const Integer z = Kultur_Suchen(kulturS);
+        const Integer z = Kultur_Suchen(kulturText);
         if (z != 0) KulturZeile = z;
     });
     Schritt(fehler, [&] {
@@ -416,8 +324,7 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
         }
     });
     auto wachstumsregler = [&] {
-        Abwaehlen(ui->optHa1);
-        Abwaehlen(ui->optHa2);
+        Abwaehlen(ui->grpHa);
         ui->frmHa->setVisible(kultur == QStringLiteral("Wi-Roggen") || kultur == QStringLiteral("Wi-Triticale"));
     };
     if (!langeListe) Schritt(fehler, wachstumsregler);
@@ -437,14 +344,12 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
         }
     });
     Schritt(fehler, [&] {
-        for (QRadioButton* k : {ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4, ui->optBE1, ui->optBE2, ui->optBE3,
-                                ui->optBE4})
-            Abwaehlen(k);
+        Abwaehlen(ui->grpPZ);
+        Abwaehlen(ui->grpBE);
     });
     Schritt(fehler, [&] {
         if (kultur == QStringLiteral("Wi-Raps")) {
-            Abwaehlen(ui->optBV1);
-            Abwaehlen(ui->optBV2);
+            Abwaehlen(ui->grpBV);
             steuer::Setze_Twips(ui->frmBV, 6240, 2520, 5055, 615);
             ui->frmBV->show();
             steuer::Setze_Links(ui->optBE2, 1560);
@@ -491,14 +396,11 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
     });
     if (langeListe) Schritt(fehler, wachstumsregler);
     Schritt(fehler, [&] {
-        Abwaehlen(ui->optHOE1);
-        Abwaehlen(ui->optHOE2);
+        Abwaehlen(ui->grpHOE);
         ui->frmHOE->setVisible(kultur == QStringLiteral("Wi-Gerste"));
     });
-    QRadioButton* const e[] = {ui->optE1, ui->optE2, ui->optE3, ui->optE4, ui->optE5, ui->optE6, ui->optE7};
-    Schritt(fehler, [&] {
-        for (QRadioButton* k : e) Abwaehlen(k);
-    });
+    const QList<QAbstractButton*> e = ui->grpE->buttons();
+    Schritt(fehler, [&] { Abwaehlen(ui->grpE); });
     if (kultur.isEmpty()) return;
     Schritt(fehler, [&] {
         if (kultur == QStringLiteral("Wi-Raps")) {
@@ -513,8 +415,8 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
         } else {
             if (!langeListe) ui->Frame3->setToolTip(QString());
             for (int i = 3; i < 7; ++i) e[i]->hide();
-            const QString g1 = Q(Kulturtabelle(KulturZeile, kultur::ErtragGrenze1));
-            const QString g2 = Q(Kulturtabelle(KulturZeile, kultur::ErtragGrenze2));
+            const QString g1 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze1));
+            const QString g2 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze2));
             e[0]->setText(QStringLiteral("< ") + g1);
             e[1]->setText(g1 + QStringLiteral(" ... ") + g2);
             e[2]->setText(QStringLiteral("> ") + g2);
@@ -552,18 +454,19 @@ bool Weizenklasse_Passt(int ziel, const QString& k) {
 }  // namespace
 
 void frmNodra_B::cboSorte_Click() {
-    try {
+    // The variety selection ends silently on an error.
+    Schritt(QString(), [&] {
         const std::string kultur(Kulturtabelle(KulturZeile, kultur::Name));
-        const Integer z = Sorte_Suchen(kultur, S(ui->cboSorte->currentText()));
+        const Integer z = Sorte_Suchen(kultur, Als_String(ui->cboSorte->currentText()));
         if (z != 0) SortenZeile = z;
 
         const QString k = Klasse_von(ui->cboSorte->currentText());
         const QString pflanze = ui->cboKultur->currentText();
         if (pflanze == QStringLiteral("Wi-Weizen")) {
             const char* ziele[] = {"Qualitätsweizen", "Futter- / Brotweizen", "Brauweizen", "Ethanolweizen"};
-            QRadioButton* pz[] = {ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4};
+            const int pz = Gewaehlt(ui->grpPZ);
             for (int i = 0; i < 4; ++i)
-                if (pz[i]->isChecked() && !Weizenklasse_Passt(i + 1, k))
+                if (pz == i + 1 && !Weizenklasse_Passt(i + 1, k))
                     plattform().Meldung(Sortenwarnung(k, QString::fromUtf8(ziele[i])));
         } else if (pflanze == QStringLiteral("Wi-Gerste") || pflanze == QStringLiteral("So-Gerste")) {
             if (ui->optPZ1->isChecked() && k != QStringLiteral("F"))
@@ -571,9 +474,7 @@ void frmNodra_B::cboSorte_Click() {
             if (ui->optPZ3->isChecked() && k != QStringLiteral("BR"))
                 plattform().Meldung(Sortenwarnung(k, QStringLiteral("Braugerste")));
         }
-    } catch (const std::exception&) {
-        // The variety selection ends silently on an error.
-    }
+    });
 }
 
 void frmNodra_B::Sortenpruefung_PZ(int option) {
@@ -606,12 +507,12 @@ void frmNodra_B::cboOD_Click() {
         for (QWidget* w : details) w->hide();
         return;
     }
-    const Integer z = Duenger_Suchen(S(name));
+    const Integer z = Duenger_Suchen(Als_String(name));
     if (z == 0) return;
     ODZeile = z;
     for (QWidget* w : details) w->show();
     ui->lblOD->show();
-    ui->txtODTS->setText(Q(Duengertabelle(z, duenger::TS_Standard)));
+    ui->txtODTS->setText(Als_QString(Duengertabelle(z, duenger::TS_Standard)));
     if (Duengertabelle(z, duenger::Einheit) != "m3") {
         ui->lblODEinheit->setText(QStringLiteral("dt/ha"));
         ui->optOD1->setText(QStringLiteral("01.07 ... 31.12."));
@@ -630,7 +531,7 @@ void frmNodra_B::cboOD_Click() {
         const QString menge = ui->txtODMenge->text();
         QString kurz = menge;
         while (kurz.size() > 1 && kurz.front() == QLatin1Char('0') && kurz.at(1).isDigit()) kurz.remove(0, 1);
-        if (Zahl_Praefix(S(menge)) > 99 || kurz.size() > 2) {
+        if (Zahl_Praefix(Als_String(menge)) > 99 || kurz.size() > 2) {
             plattform().Meldung(QStringLiteral("Düngermenge wird von: ") + menge +
                                 QStringLiteral(" auf 0 gesetzt. (maximale Stellenzahl: 2)"));
             ui->txtODMenge->setText(QStringLiteral("0"));
@@ -644,14 +545,12 @@ void frmNodra_B::cboOD_Click() {
 void frmNodra_B::cmdODX_Click() {
     Listenauswahl_Setzen(ui->cboOD, -1);
     ODZeile = 0;
-    Abwaehlen(ui->optOD1);
-    Abwaehlen(ui->optOD2);
-    Abwaehlen(ui->optOD3);
+    Abwaehlen(ui->grpOD);
     ui->txtODMenge->clear();
 }
 
 void frmNodra_B::cboVorfrucht_Click() {
-    const Integer z = Vorfrucht_Suchen(S(ui->cboVorfrucht->currentText()));
+    const Integer z = Vorfrucht_Suchen(Als_String(ui->cboVorfrucht->currentText()));
     if (z != 0) VorfruchtZeile = z;
 }
 
@@ -708,11 +607,11 @@ bool frmNodra_B::Test_Daten() {
             ui->cboVorfrucht->setFocus();
             return false;
         }
-        Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(Q(Vorfruchttabelle(1, vorfrucht::Name)),
-                                                                          Qt::MatchExactly));
+        const QString sonstige = Als_QString(Vorfruchttabelle(1, vorfrucht::Name));
+        Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(sonstige, Qt::MatchExactly));
         ui->optER1->setChecked(true);
     }
-    if (Gewaehlt({ui->optER1, ui->optER2, ui->optER3}) == 0) {
+    if (Gewaehlt(ui->grpER) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Ernterückstände eingearbeitet   (...Ende)"));
         return false;
     }
@@ -731,20 +630,20 @@ bool frmNodra_B::Test_Daten() {
         }
         // Without a spreading period the calculation counts no effect of the
         // manure: a manure entered is never silently left out.
-        if (Gewaehlt({ui->optOD1, ui->optOD2, ui->optOD3}) == 0) {
+        if (Gewaehlt(ui->grpOD) == 0) {
             p.Meldung(QStringLiteral("Bitte auswählen: Zeitraum organischer Düngestoff   (...Ende)"));
             return false;
         }
     }
-    if (Gewaehlt({ui->opt40cm, ui->opt50cm, ui->opt60cm, ui->opt70cm, ui->opt80cm, ui->opt90cm}) == 0) {
+    if (Gewaehlt(ui->grpTiefe) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: durchwurzelbare Tiefe   (...Ende)"));
         return false;
     }
-    if (Gewaehlt({ui->optBA1, ui->optBA2, ui->optBA3, ui->optBA4, ui->optBA5}) == 0) {
+    if (Gewaehlt(ui->grpBA) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Bodenartengruppe  (eventuell auch Schwarzerde) (...Ende)"));
         return false;
     }
-    if (Gewaehlt({ui->optST1, ui->optST2, ui->optST3, ui->optST4, ui->optST5}) == 0) {
+    if (Gewaehlt(ui->grpST) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Steingehalt  (...Ende)"));
         return false;
     }
@@ -753,36 +652,38 @@ bool frmNodra_B::Test_Daten() {
 
 bool frmNodra_B::Test_DatenN() {
     auto& p = plattform();
-    if (Sichtbar(ui->frmHa) && Gewaehlt({ui->optHa1, ui->optHa2}) == 0) {
+    if (Sichtbar(ui->frmHa) && Gewaehlt(ui->grpHa) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Halmstabilisatoreinsatz   (...Ende)"));
         return false;
     }
-    if (Sichtbar(ui->frmBV) && Gewaehlt({ui->optBV1, ui->optBV2}) == 0) {
+    if (Sichtbar(ui->frmBV) && Gewaehlt(ui->grpBV) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Blattverlust bei Winterraps   (...Ende)"));
         return false;
     }
-    if (Sichtbar(ui->frmHOE) && Gewaehlt({ui->optHOE1, ui->optHOE2}) == 0) {
+    if (Sichtbar(ui->frmHOE) && Gewaehlt(ui->grpHOE) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Höhenlage   (...Ende)"));
         return false;
     }
-    if (Gewaehlt({ui->optE1, ui->optE2, ui->optE3, ui->optE4, ui->optE5, ui->optE6, ui->optE7}) == 0) {
+    if (Gewaehlt(ui->grpE) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Zielertrag  (...Ende)"));
         return false;
     }
     const bool raps = Kulturtabelle(KulturZeile, kultur::Name) == "Wi-Raps";
+    // "sehr kräftig" counts for winter rape only.
+    const int be = Gewaehlt(ui->grpBE);
     const bool beFehlt =
-        raps ? Gewaehlt({ui->optBE1, ui->optBE2, ui->optBE3, ui->optBE4}) == 0
+        raps ? be == 0
              : Zahl_Praefix(Kulturtabelle(KulturZeile, kultur::BlockBA12 + kultur::Kor_BeEn1)) > 0 &&
-                   Gewaehlt({ui->optBE1, ui->optBE2, ui->optBE3}) == 0;
+                   (be == 0 || be == 4);
     if (beFehlt) {
         p.Meldung(QStringLiteral("Bitte auswählen: Bestandesentwicklung  (...Ende)"));
         return false;
     }
-    if (Sichtbar(ui->frmPZ) && Gewaehlt({ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4}) == 0) {
+    if (Sichtbar(ui->frmPZ) && Gewaehlt(ui->grpPZ) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Produktionsziel (...Ende)"));
         return false;
     }
-    if (Gewaehlt({ui->optAZ1, ui->optAZ2, ui->optAZ3}) == 0) {
+    if (Gewaehlt(ui->grpAZ) == 0) {
         p.Meldung(QStringLiteral("Bitte auswählen: Ackerzahl  (...Ende)"));
         return false;
     }
@@ -804,35 +705,34 @@ bool frmNodra_B::Test_DatenN() {
 
 Eingabedaten frmNodra_B::Eingabe_Lesen() const {
     Eingabedaten e;
-    auto I = [](int n) { return static_cast<Integer>(n); };
-    e.Kultur = S(Sichtbar(ui->cboKultur) ? ui->cboKultur->currentText() : ui->cboKultur1->currentText());
+    auto Ganz = [](int n) { return static_cast<Integer>(n); };
+    e.Kultur = Als_String(Sichtbar(ui->cboKultur) ? ui->cboKultur->currentText() : ui->cboKultur1->currentText());
     e.KulturZeile = KulturZeile;
-    e.Sorte = S(ui->cboSorte->currentText());
+    e.Sorte = Als_String(ui->cboSorte->currentText());
     e.SortenZeile = SortenZeile;
-    e.Vorfrucht = S(ui->cboVorfrucht->currentText());
+    e.Vorfrucht = Als_String(ui->cboVorfrucht->currentText());
     e.ODZeile = ODZeile;
-    e.ODMenge = S(ui->txtODMenge->text());
-    e.ODTS = S(ui->txtODTS->text());
-    e.ODZeitraum = I(Gewaehlt({ui->optOD1, ui->optOD2, ui->optOD3}));
-    e.Nmin0_30 = S(ui->txtNmin0_30->text());
-    e.Nmin30_60 = S(ui->txtNmin30_60->text());
-    e.ST = I(Gewaehlt({ui->optST1, ui->optST2, ui->optST3, ui->optST4, ui->optST5}));
-    e.BA = I(Gewaehlt({ui->optBA1, ui->optBA2, ui->optBA3, ui->optBA4, ui->optBA5}));
+    e.ODMenge = Als_String(ui->txtODMenge->text());
+    e.ODTS = Als_String(ui->txtODTS->text());
+    e.ODZeitraum = Ganz(Gewaehlt(ui->grpOD));
+    e.Nmin0_30 = Als_String(ui->txtNmin0_30->text());
+    e.Nmin30_60 = Als_String(ui->txtNmin30_60->text());
+    e.ST = Ganz(Gewaehlt(ui->grpST));
+    e.BA = Ganz(Gewaehlt(ui->grpBA));
     e.Schwarzerde = ui->chkSchwarzerde->isChecked();
-    e.AZ = I(Gewaehlt({ui->optAZ1, ui->optAZ2, ui->optAZ3}));
-    const int tiefe = Gewaehlt({ui->opt40cm, ui->opt50cm, ui->opt60cm, ui->opt70cm, ui->opt80cm, ui->opt90cm});
-    e.Tiefe = I(tiefe == 0 ? 0 : 30 + 10 * tiefe);
-    e.HOE = I(Gewaehlt({ui->optHOE1, ui->optHOE2}));
-    e.PZ = I(Gewaehlt({ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4}));
-    const QRadioButton* ertrag[] = {ui->optE1, ui->optE2, ui->optE3, ui->optE4, ui->optE5, ui->optE6, ui->optE7};
-    e.E = I(Gewaehlt({ertrag[0], ertrag[1], ertrag[2], ertrag[3], ertrag[4], ertrag[5], ertrag[6]}));
-    e.EWert = e.E == 0 ? 0.0 : Zahl_Praefix(S(ertrag[e.E - 1]->text()));
-    e.BE = I(Gewaehlt({ui->optBE1, ui->optBE2, ui->optBE3, ui->optBE4}));
+    e.AZ = Ganz(Gewaehlt(ui->grpAZ));
+    const int tiefe = Gewaehlt(ui->grpTiefe);
+    e.Tiefe = Ganz(tiefe == 0 ? 0 : 30 + 10 * tiefe);
+    e.HOE = Ganz(Gewaehlt(ui->grpHOE));
+    e.PZ = Ganz(Gewaehlt(ui->grpPZ));
+    e.E = Ganz(Gewaehlt(ui->grpE));
+    e.EWert = e.E == 0 ? 0.0 : Zahl_Praefix(Als_String(steuer::Gewaehlter_Text(ui->grpE)));
+    e.BE = Ganz(Gewaehlt(ui->grpBE));
     e.Ha = ui->optHa1->isChecked();
-    e.BV = I(Gewaehlt({ui->optBV1, ui->optBV2}));
-    e.ER = I(Gewaehlt({ui->optER1, ui->optER2, ui->optER3}));
-    const int wsg = Gewaehlt({ui->optkeine, ui->optII, ui->optIII});
-    e.WSG = I(wsg <= 1 ? 0 : wsg);
+    e.BV = Ganz(Gewaehlt(ui->grpBV));
+    e.ER = Ganz(Gewaehlt(ui->grpER));
+    const int wsg = Gewaehlt(ui->grpWSG);
+    e.WSG = Ganz(wsg <= 1 ? 0 : wsg);
     return e;
 }
 
@@ -849,17 +749,36 @@ void frmNodra_B::cmdBerechnenAusgabe_Click() {
     });
     Schritt(fehler, [&] {
         if (!ausgabe_) {
-            ausgabe_ = new frmNodra_BAusgabe(*this, Ergebnis);
+            ausgabe_ = new frmNodra_BAusgabe(Eingabe, Ergebnis, Ausgabetexte_Lesen());
             ausgabe_->setAttribute(Qt::WA_DeleteOnClose);
+            connect(ausgabe_, &frmNodra_BAusgabe::Zurueck, this, &QWidget::show);
         }
         ausgabe_->show();
         hide();
     });
 }
 
-void frmNodra_B::Wieder_Anzeigen() { show(); }
-
-frmNodra_BAusgabe* frmNodra_B::Ausgabe() const { return ausgabe_.data(); }
+Ausgabetexte frmNodra_B::Ausgabetexte_Lesen() const {
+    using steuer::Gewaehlter_Text;
+    Ausgabetexte t;
+    t.Betrieb = ui->txtBetrieb->text();
+    t.Schlag = ui->txtSchlag->text();
+    t.SortenlisteSichtbar = Sichtbar(ui->cboSorte);
+    if (ui->cboOD->currentIndex() > -1) t.Duenger = ui->cboOD->currentText();
+    t.DuengerEinheit = ui->lblODEinheit->text();
+    t.Steingehalt = Gewaehlter_Text(ui->grpST);
+    t.Bodenart = Gewaehlter_Text(ui->grpBA);
+    t.Ackerzahl = Gewaehlter_Text(ui->grpAZ);
+    t.Tiefe = Gewaehlter_Text(ui->grpTiefe);
+    t.Hoehe = Gewaehlter_Text(ui->grpHOE);
+    t.Halmstabilisator = Gewaehlter_Text(ui->grpHa);
+    t.Ertrag = Gewaehlter_Text(ui->grpE);
+    t.Produktionsziel = Gewaehlter_Text(ui->grpPZ);
+    t.Bestand = Gewaehlter_Text(ui->grpBE);
+    t.BlattverlustOhne = ui->optBV1->text();
+    t.BlattverlustMit = ui->optBV2->text();
+    return t;
+}
 
 void frmNodra_B::cmdZurücksetzen_Click() {
     Listenauswahl_Setzen(ui->cboKultur, -1);
@@ -878,21 +797,16 @@ void frmNodra_B::cmdZurücksetzen_Click() {
     ui->frmPZ->hide();
     ui->frmHa->hide();
     ui->frmHOE->hide();
-    QRadioButton* const e[] = {ui->optE1, ui->optE2, ui->optE3, ui->optE4, ui->optE5, ui->optE6, ui->optE7};
-    for (QRadioButton* k : {ui->optPZ1, ui->optPZ2, ui->optHa1, ui->optHa2, ui->optHOE1, ui->optHOE2, ui->optOD1,
-                            ui->optOD2, ui->optOD3})
-        Abwaehlen(k);
-    for (QRadioButton* k : e) Abwaehlen(k);
-    for (QRadioButton* k : e) {
+    // Production targets 3 and 4 and stand development 4 keep their
+    // selection; the crop selection clears them.
+    for (QButtonGroup* g : {ui->grpHa, ui->grpHOE, ui->grpOD, ui->grpE, ui->grpWSG, ui->grpAZ, ui->grpST, ui->grpER,
+                            ui->grpTiefe, ui->grpBA})
+        Abwaehlen(g);
+    for (QRadioButton* k : {ui->optPZ1, ui->optPZ2, ui->optBE1, ui->optBE2, ui->optBE3}) Abwaehlen(k);
+    for (QAbstractButton* k : ui->grpE->buttons()) {
         k->setText(QStringLiteral("."));
         k->setToolTip(QString());
     }
-    for (QRadioButton* k :
-         {ui->optkeine, ui->optII, ui->optIII, ui->optBE1, ui->optBE2, ui->optBE3, ui->optAZ1, ui->optAZ2, ui->optAZ3,
-          ui->optST1, ui->optST2, ui->optST3, ui->optST4, ui->optST5, ui->optER1, ui->optER2, ui->optER3, ui->opt40cm,
-          ui->opt50cm, ui->opt60cm, ui->opt70cm, ui->opt80cm, ui->opt90cm, ui->optBA1, ui->optBA2, ui->optBA3,
-          ui->optBA4, ui->optBA5})
-        Abwaehlen(k);
     ui->chkSchwarzerde->setChecked(false);
 }
 

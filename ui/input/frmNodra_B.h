@@ -8,25 +8,19 @@
 #include <QString>
 #include <QWidget>
 #include <exception>
-#include <initializer_list>
 
 #include "core/Datensaetze.h"
+#include "ui/result/frmNodra_BAusgabe.h"
 
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
-class QRadioButton;
 
 namespace Ui {
 class frmNodra_B;
 }
 
 namespace nodra::ui {
-
-class frmNodra_BAusgabe;
-
-// The program title line, set once at start-up and shown by every form.
-extern QString Programmtitel;
 
 // Text of the start-up error message for an error `fehler`.
 QString Startfehler_Meldung(const std::exception& fehler);
@@ -39,9 +33,26 @@ public:
     explicit frmNodra_B(QWidget* parent = nullptr);
     ~frmNodra_B() override;
 
-    const Ui::frmNodra_B& Steuerelemente() const { return *ui; }
+    // Reads the input record from the controls, as a calculation does.
+    Eingabedaten Eingabe_Lesen() const;
+    // The texts of this window that the result window shows.
+    Ausgabetexte Ausgabetexte_Lesen() const;
 
     // Rows chosen by the selection handlers; 0 = nothing chosen.
+    struct Zeilen {
+        Integer KulturZeile = 0;
+        Integer SortenZeile = 0;
+        Integer VorfruchtZeile = 0;
+        Integer ODZeile = 0;
+    };
+    Zeilen Gewaehlte_Zeilen() const { return {KulturZeile, SortenZeile, VorfruchtZeile, ODZeile}; }
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    // Focus, key and mouse events of the six text boxes.
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+
+private:
     Integer KulturZeile = 0;
     Integer SortenZeile = 0;
     Integer VorfruchtZeile = 0;
@@ -51,16 +62,10 @@ public:
     Eingabedaten Eingabe;
     Ergebnisdaten Ergebnis;
 
-    // The result window while it is open.
-    frmNodra_BAusgabe* Ausgabe() const;
-
     // Form functions.
     void Laden_Tabellen();
     bool Test_Daten();
     bool Test_DatenN();
-    // Reads the input record from the controls.
-    Eingabedaten Eingabe_Lesen() const;
-
     // Command buttons.
     void cmdBerechnenAusgabe_Click();
     void cmdZurücksetzen_Click();
@@ -109,15 +114,6 @@ public:
     void txtNmin0_30_Change();
     void txtNmin30_60_Change();
 
-    // Shows the window again after the result window was closed.
-    void Wieder_Anzeigen();
-
-protected:
-    void closeEvent(QCloseEvent* ereignis) override;
-    // Focus, key and mouse events of the six text boxes.
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
-
-private:
     void Form_Load();
     void Verbinden();
     void Kultur_Auswahl(QComboBox* liste, bool langeListe);
@@ -147,23 +143,5 @@ private:
     bool beenden_ = false;
 };
 
-// Shared helpers for the forms.
-namespace steuer {
-// Number of the selected button, counted from 1; 0 when none is selected.
-int Gewaehlt(std::initializer_list<const QRadioButton*> knoepfe);
-// Deselects a button of an exclusive group; runs no handler.
-void Abwaehlen(QRadioButton* knopf);
-// The control's own visibility setting, not whether it is on screen now.
-bool Sichtbar(const QWidget* w);
-// Geometry in twips (15 per pixel).
-void Setze_Twips(QWidget* w, int links, int oben, int breite, int hoehe);
-void Setze_Links(QWidget* w, int links);
-int Twips(int pixel);
-int Pixel(int twips);
-// Paints the background of every control white, except the named lines.
-void Weiss_Faerben(QWidget& form);
-// Moves the window to the middle of the screen.
-void Zentrieren(QWidget& form);
-}  // namespace steuer
 
 }  // namespace nodra::ui

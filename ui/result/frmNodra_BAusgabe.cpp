@@ -1,30 +1,23 @@
 #include "ui/result/frmNodra_BAusgabe.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
-#include <functional>
+#include <utility>
 
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
-#include "ui/input/frmNodra_B.h"
+#include "ui/Programm.h"
+#include "ui/Steuerhilfen.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
-#include "ui_frmNodra_B.h"
 #include "ui_frmNodra_BAusgabe.h"
 
 namespace nodra::ui {
 
-using steuer::Gewaehlt;
-
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A number as the system writes it: German decimal comma, no exponent for
 // the values that occur here.
@@ -36,10 +29,17 @@ QString Zahltext(double wert) {
 
 QString Ganz(int wert) { return QString::number(wert); }
 
+double Fuehrende_Zahl(const QString& text) { return Zahl_Praefix(Als_String(text)); }
+
 }  // namespace
 
-frmNodra_BAusgabe::frmNodra_BAusgabe(frmNodra_B& haupt, const Ergebnisdaten& ergebnis, QWidget* parent)
-    : QWidget(parent), ui(new Ui::frmNodra_BAusgabe), haupt_(haupt), erg_(ergebnis) {
+frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebnis, Ausgabetexte texte,
+                                     QWidget* parent)
+    : QWidget(parent),
+      ui(new Ui::frmNodra_BAusgabe),
+      ein_(std::move(eingabe)),
+      erg_(std::move(ergebnis)),
+      texte_(std::move(texte)) {
     ui->setupUi(this);
     lblHinweis_ = {ui->lblHinweis_0, ui->lblHinweis_1, ui->lblHinweis_2, ui->lblHinweis_3, ui->lblHinweis_4};
     connect(ui->cmdZurück, &QPushButton::clicked, this, [this] { cmdZurück_Click(); });
@@ -57,68 +57,62 @@ void frmNodra_BAusgabe::Groesse_Setzen(int aussenhoeheTwips) {
 }
 
 void frmNodra_BAusgabe::Form_Load() {
-    const Ui::frmNodra_B& h = haupt_.Steuerelemente();
+    const Ausgabetexte& t = texte_;
     // Values the calculation could not provide are reported like its own
     // errors, and loading goes on with the next step.
-    auto schritt = [](const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const std::exception&) {
-            plattform().Meldung(QString::fromUtf8(MeldungBerechnungsfehler));
-        }
-    };
+    const QString fehler = QString::fromUtf8(MeldungBerechnungsfehler);
+    auto schritt = [&fehler](const std::function<void()>& f) { steuer::Schritt(fehler, f); };
     auto erweitern = [this](QLabel* l) { l->setText(l->text() + QStringLiteral(" (") + Auswahl + QStringLiteral(")")); };
-    auto waehle = [this](std::initializer_list<const QRadioButton*> knoepfe) {
-        for (const QRadioButton* k : knoepfe)
-            if (k->isChecked()) Auswahl = k->text();
+    // The caption of the chosen option of a group becomes the selection
+    // text; with none chosen the text of the group before stays.
+    auto waehle = [this](const QString& gewaehlt) {
+        if (!gewaehlt.isEmpty()) Auswahl = gewaehlt;
     };
 
     ui->lblNodra->setText(Programmtitel);
     steuer::Zentrieren(*this);
     steuer::Weiss_Faerben(*this);
     ui->lblDatum->setText(plattform().Heute().toString(QStringLiteral("dd.MM.yyyy")));
-    ui->lblVersionStand->setText(h.lblVersionStand->text());
-    ui->txtBetrieb->setText(h.txtBetrieb->text());
-    ui->txtSchlag->setText(h.txtSchlag->text());
+    ui->lblVersionStand->setText(Versionszeile());
+    ui->txtBetrieb->setText(t.Betrieb);
+    ui->txtSchlag->setText(t.Schlag);
 
     // Nmin as entered, and the total of the two texts as written here.
-    ui->txtNmin30_60->setText(Zahltext(Zahl_Praefix(h.txtNmin30_60->text().toStdString())));
-    ui->txtNmin0_30->setText(Zahltext(Zahl_Praefix(h.txtNmin0_30->text().toStdString())));
-    ui->txtNmin->setText(Zahltext(Zahl_Praefix(ui->txtNmin0_30->text().toStdString()) +
-                                  Zahl_Praefix(ui->txtNmin30_60->text().toStdString())));
+    ui->txtNmin30_60->setText(Zahltext(Zahl_Praefix(ein_.Nmin30_60)));
+    ui->txtNmin0_30->setText(Zahltext(Zahl_Praefix(ein_.Nmin0_30)));
+    ui->txtNmin->setText(
+        Zahltext(Fuehrende_Zahl(ui->txtNmin0_30->text()) + Fuehrende_Zahl(ui->txtNmin30_60->text())));
 
-    ui->lblVF->setText(ui->lblVF->text() + QStringLiteral(" (") + h.cboVorfrucht->currentText() + QStringLiteral(")"));
+    ui->lblVF->setText(ui->lblVF->text() + QStringLiteral(" (") + Als_QString(ein_.Vorfrucht) + QStringLiteral(")"));
     ui->lblSo->setText(ui->lblSo->text() + QStringLiteral(" (") +
-                       (steuer::Sichtbar(h.cboSorte) ? h.cboSorte->currentText() : QStringLiteral("-----")) +
+                       (t.SortenlisteSichtbar ? Als_QString(ein_.Sorte) : QStringLiteral("-----")) +
                        QStringLiteral(")"));
 
     // The selection text carries over from one label to the next when a group
     // has nothing selected.
-    waehle({h.optST1, h.optST2, h.optST3, h.optST4, h.optST5});
+    waehle(t.Steingehalt);
     erweitern(ui->lblST);
-    waehle({h.optBA1, h.optBA2, h.optBA3, h.optBA4, h.optBA5});
-    if (h.chkSchwarzerde->isChecked()) Auswahl += QStringLiteral(" [SE]");
+    waehle(t.Bodenart);
+    if (ein_.Schwarzerde) Auswahl += QStringLiteral(" [SE]");
     erweitern(ui->lblBA);
-    waehle({h.optAZ1, h.optAZ2, h.optAZ3});
+    waehle(t.Ackerzahl);
     erweitern(ui->lblAZ);
-    waehle({h.opt40cm, h.opt50cm, h.opt60cm, h.opt70cm, h.opt80cm, h.opt90cm});
+    waehle(t.Tiefe);
     erweitern(ui->lblTi);
-    if (Gewaehlt({h.optHOE1, h.optHOE2}) == 0) Auswahl = QStringLiteral("ohne Bewertung");
-    waehle({h.optHOE1, h.optHOE2});
+    Auswahl = t.Hoehe.isEmpty() ? QStringLiteral("ohne Bewertung") : t.Hoehe;
     erweitern(ui->lblHoe);
-    if (Gewaehlt({h.optHa1, h.optHa2}) == 0) Auswahl = QStringLiteral("ohne Bewertung");
-    waehle({h.optHa1, h.optHa2});
+    Auswahl = t.Halmstabilisator.isEmpty() ? QStringLiteral("ohne Bewertung") : t.Halmstabilisator;
     erweitern(ui->lblHA);
 
-    if (h.cboOD->currentIndex() > -1)
-        ui->lblOD->setText(ui->lblOD->text() + QStringLiteral(" (") + h.cboOD->currentText() + QLatin1Char(' ') +
-                           h.txtODMenge->text() + QLatin1Char(' ') + h.lblODEinheit->text() + QStringLiteral(")"));
+    if (t.Duenger)
+        ui->lblOD->setText(ui->lblOD->text() + QStringLiteral(" (") + *t.Duenger + QLatin1Char(' ') +
+                           Als_QString(ein_.ODMenge) + QLatin1Char(' ') + t.DuengerEinheit + QStringLiteral(")"));
     else
         ui->lblOD->setText(ui->lblOD->text() + QStringLiteral(" (-----)"));
 
     schritt([&] {
-        waehle({h.optE1, h.optE2, h.optE3, h.optE4, h.optE5, h.optE6, h.optE7});
-        const QString name = Q(Kulturtabelle(erg_.KulturZeileAuswahl, kultur::Name));
+        waehle(t.Ertrag);
+        const QString name = Als_QString(Kulturtabelle(erg_.KulturZeileAuswahl, kultur::Name));
         if (name == QStringLiteral("Wi-Raps")) {
             ui->lblEr->setText(ui->lblEr->text() + QStringLiteral(" (im N-Basis-Sollwert)"));
             ui->lblBaSo->setText(ui->lblBaSo->text() + QLatin1Char(' ') + name + QStringLiteral("; ") + Auswahl +
@@ -129,22 +123,19 @@ void frmNodra_BAusgabe::Form_Load() {
         }
     });
 
-    const QRadioButton* pz[] = {h.optPZ1, h.optPZ2, h.optPZ3, h.optPZ4};
-    for (const QRadioButton* k : pz)
-        if (k->isChecked()) ui->lblPZ->setText(QStringLiteral("Produktionsziel: ") + k->text());
+    if (!t.Produktionsziel.isEmpty()) ui->lblPZ->setText(QStringLiteral("Produktionsziel: ") + t.Produktionsziel);
 
     schritt([&] {
-        const QString name = Q(Kulturtabelle(erg_.KulturZeile, kultur::Name));
+        const QString name = Als_QString(Kulturtabelle(erg_.KulturZeile, kultur::Name));
         const bool raps = name == QStringLiteral("Wi-Raps");
         if (Zahl_Praefix(Kulturtabelle(erg_.KulturZeile, kultur::BlockBA12 + kultur::Kor_BeEn1)) > 0 || raps) {
             if (raps) {
-                Auswahl = h.optBV1->isChecked()
-                              ? QStringLiteral(" / ") + h.optBV1->text().left(4) + QStringLiteral(" Bl.V")
-                              : QStringLiteral(" / ") + h.optBV2->text().left(3) + QStringLiteral(" Bl.V");
-                for (const QRadioButton* k : {h.optBE1, h.optBE2, h.optBE3, h.optBE4})
-                    if (k->isChecked()) Auswahl = k->text() + Auswahl;
-            } else {
-                waehle({h.optBE1, h.optBE2, h.optBE3});
+                Auswahl = ein_.BV == 1 ? QStringLiteral(" / ") + t.BlattverlustOhne.left(4) + QStringLiteral(" Bl.V")
+                                       : QStringLiteral(" / ") + t.BlattverlustMit.left(3) + QStringLiteral(" Bl.V");
+                if (!t.Bestand.isEmpty()) Auswahl = t.Bestand + Auswahl;
+            } else if (ein_.BE <= 3) {
+                // "sehr kräftig" is offered for winter rape only.
+                waehle(t.Bestand);
             }
         } else {
             Auswahl = QStringLiteral("-----");
@@ -154,10 +145,10 @@ void frmNodra_BAusgabe::Form_Load() {
 
     // Values. The sums are shown as they come out; they cannot overflow here.
     const Ergebnisdaten& e = erg_;
-    schritt([&] { ui->txtKor_ST->setText(Q(Rund_Text(e.Kor_ST, 0))); });
-    schritt([&] { ui->txtKor_BA->setText(Q(Rund_Text(e.Kor_BA, 0))); });
+    schritt([&] { ui->txtKor_ST->setText(Als_QString(Rund_Text(e.Kor_ST, 0))); });
+    schritt([&] { ui->txtKor_BA->setText(Als_QString(Rund_Text(e.Kor_BA, 0))); });
     ui->txtKor_AZ->setText(Ganz(e.Kor_AZ));
-    schritt([&] { ui->txtKor_90->setText(Q(Rund_Text(double(e.Nmin60_90_Wert) - e.NminRest, 0))); });
+    schritt([&] { ui->txtKor_90->setText(Als_QString(Rund_Text(double(e.Nmin60_90_Wert) - e.NminRest, 0))); });
     ui->txtNmin_Pfl->setText(Ganz(e.Nmin_Pfl));
     ui->txtKor_HOE->setText(Ganz(e.Kor_HOE));
     ui->txtKor_ERT->setText(Ganz(e.Kor_ERT_Basis + e.Kor_ERT_Zuschlag));
@@ -177,10 +168,10 @@ void frmNodra_BAusgabe::Form_Load() {
     zeilen_ = 0;
     for (const Integer r : e.Bemerkungen) {
         if (r == FreierBemerkungsplatz) continue;
-        if (r == 87 && e.N1aGabe == 0) continue;
+        if (r == bemerkung::Zeile(bemerkung::ZuschlagWeizenSchwereBoeden) && e.N1aGabe == 0) continue;
         schritt([&] {
-            const QString z1 = Q(Bemerkungstabelle(r, 2));
-            const QString z2 = Q(Bemerkungstabelle(r, 3));
+            const QString z1 = Als_QString(Bemerkungstabelle(r, 2));
+            const QString z2 = Als_QString(Bemerkungstabelle(r, 3));
             ui->lstBem->addItem(QStringLiteral("- ") + z1);
             ++zeilen_;
             if (!z2.isEmpty()) {
@@ -230,7 +221,7 @@ void frmNodra_BAusgabe::cmdTest_Click() { plattform().Meldung(QStringLiteral("2.
 
 void frmNodra_BAusgabe::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();
-    haupt_.Wieder_Anzeigen();
+    emit Zurueck();
 }
 
 }  // namespace nodra::ui

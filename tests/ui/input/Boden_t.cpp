@@ -7,6 +7,7 @@
 
 #include "tests/Testname.h"
 #include "tests/ui/input/Eingabefenster.h"
+#include "ui/Steuerhilfen.h"
 
 namespace nodra::ui::test {
 namespace {
@@ -288,7 +289,7 @@ TEST_F(Bodenregeln, ZuruecksetzenMitSchwarzerdeAufGruppe5OhneMeldung) {
     EXPECT_TRUE(Klick("SE").isEmpty());
     EXPECT_EQ(Klick("optAZ3"), R({"AZ3-5"}));
     EXPECT_EQ(Stand(), QStringLiteral("BA5 SE AZ3"));
-    K("cmdZurücksetzen");
+    Drueckt("cmdZurücksetzen");
     EXPECT_TRUE(p.meldungen.isEmpty()) << p.Texte().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Stand(), QString());
 }

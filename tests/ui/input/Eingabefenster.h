@@ -19,9 +19,9 @@ protected:
     QComboBox* L(const char* n) { return Liste(f, QString::fromUtf8(n)); }
     QRadioButton* O(const char* n) { return Opt(f, QString::fromUtf8(n)); }
     QLineEdit* T(const char* n) { return Txt(f, QString::fromUtf8(n)); }
-    QCheckBox* SE() { return S<QCheckBox>(f, QStringLiteral("chkSchwarzerde")); }
+    QCheckBox* SE() { return Element<QCheckBox>(f, QStringLiteral("chkSchwarzerde")); }
     bool V(const char* n) { return Sichtbar(f, QString::fromUtf8(n)); }
-    void K(const char* n) { Knopf(f, QString::fromUtf8(n))->click(); }
+    void Drueckt(const char* n) { Knopf(f, QString::fromUtf8(n))->click(); }
 
     // Messages shown since the last call.
     QStringList Neue_Meldungen() {
@@ -31,7 +31,7 @@ protected:
     }
     QStringList Rechnen() {
         p.meldungen.clear();
-        K("cmdBerechnenAusgabe");
+        Drueckt("cmdBerechnenAusgabe");
         return Neue_Meldungen();
     }
 

@@ -66,7 +66,7 @@ TEST_F(SorteUndZiel, SortenwechselPrueftGegenDasGewaehlteZiel) {
     EXPECT_TRUE(Ziel("optPZ2").isEmpty());
     EXPECT_EQ(Sorte("----- ET"), QStringList({Warnung("ET", "Futter- / Brotweizen")}));
     EXPECT_TRUE(O("optPZ2")->isChecked());  // the warning changes nothing
-    EXPECT_EQ(f.SortenZeile, Sorte_Suchen("Wi-Weizen", "----- ET"));
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, Sorte_Suchen("Wi-Weizen", "----- ET"));
     EXPECT_EQ(Ziel("optPZ3"), QStringList({Warnung("ET", "Brauweizen")}));
     EXPECT_TRUE(Sorte("----- BR").isEmpty());
     EXPECT_EQ(Sorte("----- E"), QStringList({Warnung("E", "Brauweizen")}));
@@ -75,7 +75,7 @@ TEST_F(SorteUndZiel, SortenwechselPrueftGegenDasGewaehlteZiel) {
     EXPECT_TRUE(Sorte("----- ET").isEmpty());
     EXPECT_EQ(Ziel("optPZ1"), QStringList({Warnung("ET", "Qualitätsweizen")}));
     EXPECT_TRUE(Sorte("----- E").isEmpty());
-    EXPECT_EQ(f.SortenZeile, 145);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, 145);
 
     Kultur("So-Gerste", "----- BR");
     EXPECT_TRUE(Ziel("optPZ3").isEmpty());
@@ -83,19 +83,19 @@ TEST_F(SorteUndZiel, SortenwechselPrueftGegenDasGewaehlteZiel) {
     EXPECT_EQ(Sorte("Adonis F"), QStringList({Warnung("F", "Braugerste")}));
     EXPECT_TRUE(Ziel("optPZ1").isEmpty());
     EXPECT_EQ(Sorte("----- BR"), QStringList({Warnung("BR", "Futtergerste")}));
-    EXPECT_EQ(f.SortenZeile, Sorte_Suchen("So-Gerste", "----- BR"));
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, Sorte_Suchen("So-Gerste", "----- BR"));
 }
 
 TEST_F(SorteUndZiel, OhneZielOderAusDerLangenListeKeinePruefung) {
     // Oat has varieties without class and no production target.
-    K("cmdMehrWeniger");
+    Drueckt("cmdMehrWeniger");
     Waehlt(L("cboKultur1"), QStringLiteral("So-Hafer"));
     EXPECT_FALSE(V("frmPZ"));
     const int atego = L("cboSorte")->findText(QStringLiteral("Atego "));
     ASSERT_GE(atego, 0);
     Waehlt(L("cboSorte"), QStringLiteral("Atego "));
-    EXPECT_EQ(f.SortenZeile, Sorte_Suchen("So-Hafer", "Atego "));
-    EXPECT_NE(f.SortenZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, Sorte_Suchen("So-Hafer", "Atego "));
+    EXPECT_NE(f.Gewaehlte_Zeilen().SortenZeile, 0);
 
     // Winter wheat from the long list while the short one shows no crop: the
     // targets are offered but not checked.

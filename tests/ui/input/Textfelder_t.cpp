@@ -42,8 +42,8 @@ TEST_F(Textfelder, FokusFaerbtGelbUndMarkiertDenText) {
             EXPECT_EQ(Farbe(m), QString::fromUtf8(m) == QString::fromUtf8(n) ? QColor(250, 250, 0) : QColor(Qt::white))
                 << n << " " << m;
     }
-    K("cmdZurücksetzen");  // buttons take no focus from a click; move it by hand
-    S(f, "cboVorfrucht")->setFocus();
+    Drueckt("cmdZurücksetzen");  // buttons take no focus from a click; move it by hand
+    Element(f, "cboVorfrucht")->setFocus();
     for (const char* m : felder) EXPECT_EQ(Farbe(m), QColor(Qt::white)) << m;
 
     // Entering a box selects its whole text, so typing replaces the value.
@@ -128,7 +128,7 @@ TEST_F(Textfelder, EingabetasteGehtZumNaechstenFeld) {
     EXPECT_EQ(n->text(), QStringLiteral("30"));
     // The hidden 60..90 cm box is passed over.
     Taste(T("txtNmin30_60"), Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), S(f, "cmdBerechnenAusgabe"));
+    EXPECT_EQ(QApplication::focusWidget(), Element(f, "cmdBerechnenAusgabe"));
     EXPECT_TRUE(T("txtNmin30_60")->text().isEmpty());
 
     T("txtODMenge")->setFocus();

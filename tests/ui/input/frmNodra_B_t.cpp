@@ -1,6 +1,7 @@
 // The main input window driven through its controls: start-up state, crop
 // lists, crop selection, completeness check, reset and exit.
 #include "ui/input/frmNodra_B.h"
+#include "ui/Programm.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -21,7 +22,7 @@ protected:
     // Calculates and returns the messages; they stay recorded for checks.
     QStringList Rechnen() {
         p.meldungen.clear();
-        K("cmdBerechnenAusgabe");
+        Drueckt("cmdBerechnenAusgabe");
         return p.Texte();
     }
 
@@ -57,11 +58,11 @@ TEST_F(Hauptfenster, FrischerStart) {
     EXPECT_EQ(L("cboKultur")->currentIndex(), -1);
     EXPECT_FALSE(V("cboKultur1"));
     EXPECT_EQ(L("cboKultur1")->currentText(), QStringLiteral("Ackerbohne"));
-    EXPECT_EQ(f.KulturZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 0);
     EXPECT_EQ(L("cboVorfrucht")->currentIndex(), -1);
-    EXPECT_EQ(f.VorfruchtZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, 0);
     EXPECT_EQ(L("cboOD")->currentIndex(), -1);
-    EXPECT_EQ(f.ODZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().ODZeile, 0);
 
     // Manure frame: only the list and "ohne".
     for (const char* n : {"lblOD", "cboOD", "cmdODX"}) EXPECT_TRUE(V(n)) << n;
@@ -75,7 +76,7 @@ TEST_F(Hauptfenster, FrischerStart) {
     int gewaehlt = 0;
     for (QRadioButton* k : f.findChildren<QRadioButton*>()) gewaehlt += k->isChecked();
     EXPECT_EQ(gewaehlt, 1);
-    EXPECT_FALSE(S<QCheckBox>(f, "chkSchwarzerde")->isChecked());
+    EXPECT_FALSE(Element<QCheckBox>(f, "chkSchwarzerde")->isChecked());
     for (const char* n : {"optE1", "optE2", "optE3"}) EXPECT_EQ(O(n)->text(), QStringLiteral(".")) << n;
     EXPECT_EQ(O("optE2")->x(), 128);
     for (QLineEdit* t : f.findChildren<QLineEdit*>()) EXPECT_TRUE(t->text().isEmpty()) << t->objectName().toStdString();
@@ -93,26 +94,26 @@ TEST_F(Hauptfenster, FrischerStart) {
     EXPECT_EQ(Knopf(f, "cmdZurücksetzen")->toolTip(), QStringLiteral("Zurücksetzen / Löschen aller Eingabedaten"));
     EXPECT_EQ(O("optBE4")->toolTip(),
               QStringLiteral("Bestandesentwicklung sehr kräftig (überwachsen; sehrt üppiger Wuchs/Pflanzenentwicklung)"));
-    EXPECT_EQ(S<QCheckBox>(f, "chkSchwarzerde")->toolTip(),
+    EXPECT_EQ(Element<QCheckBox>(f, "chkSchwarzerde")->toolTip(),
               QStringLiteral("Schwarzerden [SE]  (nur für sL/uL bzw. t'L/T) [Bodenartengruppe 4 bzw. 5]"));
     EXPECT_EQ(Lbl(f, "lblBodenNmin")->toolTip(), QStringLiteral("normierter Nmin-Wert  (steinfrei / 0...60 cm)"));
-    EXPECT_EQ(S<QGroupBox>(f, "frmBV")->title(), QStringLiteral("Blattverlust über Winter  (% Verlust Blattmasse)"));
+    EXPECT_EQ(Element<QGroupBox>(f, "frmBV")->title(), QStringLiteral("Blattverlust über Winter  (% Verlust Blattmasse)"));
 }
 
 TEST_F(Hauptfenster, LageFarbeUndTabulatorfolge) {
     // Design positions in twips at 15 per pixel.
-    EXPECT_EQ(S(f, "cmdBerechnenAusgabe")->geometry(), QRect(72, 632, 681, 41));
-    EXPECT_EQ(S(f, "frmOD")->geometry(), QRect(72, 312, 681, 73));
-    EXPECT_EQ(S(f, "cmdEnde")->geometry(), QRect(632, 680, 121, 41));
-    EXPECT_EQ(S(f, "txtNmin0_30")->geometry(), QRect(376, 600, 33, 25));
-    EXPECT_EQ(S(f, "cboOD")->pos(), QPoint(80, 16));
+    EXPECT_EQ(Element(f, "cmdBerechnenAusgabe")->geometry(), QRect(72, 632, 681, 41));
+    EXPECT_EQ(Element(f, "frmOD")->geometry(), QRect(72, 312, 681, 73));
+    EXPECT_EQ(Element(f, "cmdEnde")->geometry(), QRect(632, 680, 121, 41));
+    EXPECT_EQ(Element(f, "txtNmin0_30")->geometry(), QRect(376, 600, 33, 25));
+    EXPECT_EQ(Element(f, "cboOD")->pos(), QPoint(80, 16));
     // Centred on the scripted 1280 x 1024 screen.
     EXPECT_EQ(f.pos(), QPoint((1280 - f.width()) / 2, (1024 - f.height()) / 2));
     // White backgrounds, except the line.
     EXPECT_EQ(Lbl(f, "lblSorte")->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_TRUE(Lbl(f, "lblSorte")->autoFillBackground());
     EXPECT_EQ(T("txtBetrieb")->palette().color(QPalette::Base), QColor(Qt::white));
-    EXPECT_FALSE(S(f, "Line")->autoFillBackground());
+    EXPECT_FALSE(Element(f, "Line")->autoFillBackground());
 
     const QStringList folge = {
         "txtBetrieb", "txtSchlag", "cboKultur", "cmdMehrWeniger", "cboSorte", "optPZ1", "optPZ2", "cboKultur1",
@@ -124,7 +125,7 @@ TEST_F(Hauptfenster, LageFarbeUndTabulatorfolge) {
         "txtNmin0_30", "txtNmin30_60", "txtNmin60_90", "cmdBerechnenAusgabe", "cmdZurücksetzen", "cmdUeber",
         "cmdInfo", "cmdDruck", "cmdEnde", "cmdWeitereKulturen", "optPZ3", "optPZ4", "optBE4", "optBV1", "optBV2"};
     QStringList kette;
-    QWidget* w = S(f, "txtBetrieb");
+    QWidget* w = Element(f, "txtBetrieb");
     for (int i = 0; i < folge.size(); ++i) {
         kette << w->objectName();
         w = w->nextInFocusChain();
@@ -157,9 +158,9 @@ TEST_F(Hauptfenster, Kulturlisten) {
 
 TEST_F(Hauptfenster, ListenUmschalten) {
     Waehlt(L("cboKultur"), QStringLiteral("Wi-Weizen"));
-    EXPECT_EQ(f.KulturZeile, 92);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 92);
 
-    K("cmdMehrWeniger");
+    Drueckt("cmdMehrWeniger");
     EXPECT_FALSE(V("cboKultur"));
     EXPECT_TRUE(V("cboKultur1"));
     EXPECT_TRUE(V("cmdWeitereKulturen"));
@@ -167,23 +168,23 @@ TEST_F(Hauptfenster, ListenUmschalten) {
     EXPECT_EQ(Knopf(f, "cmdMehrWeniger")->text(), QStringLiteral("weniger"));
     EXPECT_EQ(Knopf(f, "cmdMehrWeniger")->toolTip(),
               QStringLiteral("Anzeige von wenigen Hauptfrüchten == kleinere Hauptfruchtliste"));
-    EXPECT_EQ(f.KulturZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 0);
     // Clearing the long list ran the crop selection with no crop.
     EXPECT_FALSE(V("cboSorte"));
     EXPECT_FALSE(V("frmPZ"));
 
     Waehlt(L("cboKultur1"), QStringLiteral("Apfel"));
-    EXPECT_EQ(f.KulturZeile, 2);
-    K("cmdMehrWeniger");
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 2);
+    Drueckt("cmdMehrWeniger");
     EXPECT_TRUE(V("cboKultur"));
     EXPECT_FALSE(V("cboKultur1"));
     EXPECT_FALSE(V("cmdWeitereKulturen"));
     EXPECT_EQ(L("cboKultur")->currentIndex(), -1);
     EXPECT_EQ(L("cboKultur1")->currentText(), QStringLiteral("Apfel"));  // the hidden list keeps its selection
-    EXPECT_EQ(f.KulturZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 0);
     EXPECT_EQ(Knopf(f, "cmdMehrWeniger")->text(), QStringLiteral("mehr"));
 
-    K("cmdWeitereKulturen");
+    Drueckt("cmdWeitereKulturen");
     ASSERT_EQ(p.meldungen.size(), 1);
     EXPECT_EQ(p.meldungen[0].text,
               QStringLiteral("Für weitere, hier nicht aufgeführte Hauptfrüchte wenden Sie sich bitte\r"
@@ -194,18 +195,18 @@ TEST_F(Hauptfenster, ListenUmschalten) {
 
     // Previous-crop list: full, then short again; the choice is dropped.
     Waehlt(L("cboVorfrucht"), QStringLiteral("Wi-Raps"));
-    EXPECT_EQ(f.VorfruchtZeile, Vorfrucht_Suchen("Wi-Raps"));
-    K("cmdMehrWenigerVF");
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, Vorfrucht_Suchen("Wi-Raps"));
+    Drueckt("cmdMehrWenigerVF");
     EXPECT_EQ(L("cboVorfrucht")->count(), 106);
     EXPECT_EQ(L("cboVorfrucht")->itemText(0), QStringLiteral("-----"));
     EXPECT_EQ(L("cboVorfrucht")->currentIndex(), -1);
-    EXPECT_EQ(f.VorfruchtZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, 0);
     EXPECT_EQ(Knopf(f, "cmdMehrWenigerVF")->text(), QStringLiteral("weniger"));
     Waehlt(L("cboVorfrucht"), QStringLiteral("Zw-Nichtleg."));
-    K("cmdMehrWenigerVF");
+    Drueckt("cmdMehrWenigerVF");
     EXPECT_EQ(L("cboVorfrucht")->count(), 18);
     EXPECT_EQ(L("cboVorfrucht")->currentIndex(), -1);
-    EXPECT_EQ(f.VorfruchtZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, 0);
     EXPECT_EQ(Knopf(f, "cmdMehrWenigerVF")->toolTip(),
               QStringLiteral("Anzeige von allen Vorfrüchten == vollständige Vorfruchtliste"));
 }
@@ -214,9 +215,9 @@ TEST_F(Hauptfenster, KulturauswahlGetreideUndRaps) {
     Waehlt(L("cboKultur"), QStringLiteral("Wi-Weizen"));
     EXPECT_EQ(Eintraege(L("cboSorte")), QStringList({"----- ET", "----- BR", "----- E", "----- B"}));
     EXPECT_EQ(L("cboSorte")->currentIndex(), 0);
-    EXPECT_EQ(f.SortenZeile, 143);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, 143);
     EXPECT_TRUE(V("frmPZ"));
-    EXPECT_EQ(S(f, "frmPZ")->geometry(), QRect(72, 168, 681, 41));
+    EXPECT_EQ(Element(f, "frmPZ")->geometry(), QRect(72, 168, 681, 41));
     EXPECT_EQ(O("optPZ3")->text(), QStringLiteral("Brauweizen (BR)"));
     EXPECT_EQ(O("optPZ4")->toolTip(), QStringLiteral("Ethanolweizen (ET)"));
     EXPECT_FALSE(V("frmHOE"));
@@ -254,7 +255,7 @@ TEST_F(Hauptfenster, KulturauswahlGetreideUndRaps) {
     EXPECT_EQ(O("optPZ3")->text(), QStringLiteral("Braugerste (BR)"));
     EXPECT_EQ(O("optPZ1")->x(), 16);
     EXPECT_EQ(O("optPZ3")->x(), 184);
-    EXPECT_EQ(S(f, "frmPZ")->geometry(), QRect(416, 168, 337, 41));
+    EXPECT_EQ(Element(f, "frmPZ")->geometry(), QRect(416, 168, 337, 41));
     EXPECT_EQ(O("optE3")->text(), QStringLiteral("> 81"));
 
     Waehlt(L("cboKultur"), QStringLiteral("Wi-Raps"));
@@ -272,7 +273,7 @@ TEST_F(Hauptfenster, KulturauswahlGetreideUndRaps) {
     EXPECT_EQ(ertraege, QStringList({"25", "30", "35", "40", "45", "50", "55"}));
     EXPECT_EQ(O("optE4")->toolTip(), QStringLiteral("ca. 40 dt/ha"));
     EXPECT_EQ(O("optE7")->x(), 289);  // 4340 twips
-    EXPECT_EQ(S(f, "Frame3")->toolTip(), QStringLiteral("Siehe auch unter 'Informationen'"));
+    EXPECT_EQ(Element(f, "Frame3")->toolTip(), QStringLiteral("Siehe auch unter 'Informationen'"));
 
     Waehlt(L("cboKultur"), QStringLiteral("Wi-Roggen"));
     for (const char* n : {"optE4", "optE5", "optE6", "optE7", "optBE4", "frmBV"}) EXPECT_FALSE(V(n)) << n;
@@ -280,18 +281,18 @@ TEST_F(Hauptfenster, KulturauswahlGetreideUndRaps) {
     EXPECT_TRUE(V("frmHa"));
     EXPECT_FALSE(O("optHa1")->isChecked());
     EXPECT_FALSE(O("optHa2")->isChecked());
-    EXPECT_TRUE(S(f, "Frame3")->toolTip().isEmpty());
+    EXPECT_TRUE(Element(f, "Frame3")->toolTip().isEmpty());
 
     Waehlt(L("cboKultur"), QStringLiteral("So-Gerste"));
     const QStringList sorten = Eintraege(L("cboSorte"));
     EXPECT_EQ(sorten.size(), 12);
     EXPECT_EQ(sorten.mid(0, 2), QStringList({"----- F", "----- BR"}));
     EXPECT_EQ(L("cboSorte")->currentIndex(), 0);
-    EXPECT_EQ(f.SortenZeile, 61);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, 61);
 }
 
 TEST_F(Hauptfenster, KulturauswahlLangeListe) {
-    K("cmdMehrWeniger");
+    Drueckt("cmdMehrWeniger");
     Waehlt(L("cboKultur1"), QStringLiteral("Sonstige"));
     EXPECT_EQ(O("optE1")->text(), QStringLiteral("< 0"));
     EXPECT_EQ(O("optE2")->text(), QStringLiteral("0 ... 0"));
@@ -304,16 +305,16 @@ TEST_F(Hauptfenster, KulturauswahlLangeListe) {
     EXPECT_EQ(Knopf(f, "cmdMehrWenigerVF")->text(), QStringLiteral("weniger"));
     EXPECT_EQ(L("cboVorfrucht")->count(), 106);
     EXPECT_EQ(L("cboVorfrucht")->currentText(), QStringLiteral("Schöllkraut, (1. Jahr)"));
-    EXPECT_EQ(f.VorfruchtZeile, Vorfrucht_Suchen("Schöllkraut, (1. Jahr)"));
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, Vorfrucht_Suchen("Schöllkraut, (1. Jahr)"));
     EXPECT_TRUE(O("optER1")->isChecked());
     EXPECT_FALSE(L("cboVorfrucht")->isEnabled());
-    EXPECT_FALSE(S(f, "frmER")->isEnabled());
+    EXPECT_FALSE(Element(f, "frmER")->isEnabled());
 
     Waehlt(L("cboKultur1"), QStringLiteral("Apfel"));
     EXPECT_TRUE(L("cboVorfrucht")->isEnabled());
-    EXPECT_TRUE(S(f, "frmER")->isEnabled());
+    EXPECT_TRUE(Element(f, "frmER")->isEnabled());
     EXPECT_EQ(L("cboVorfrucht")->currentText(), QStringLiteral("Schöllkraut, (1. Jahr)"));
-    EXPECT_EQ(f.KulturZeile, 2);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 2);
 
     // With the full list already shown it is not switched back.
     Waehlt(L("cboKultur1"), QStringLiteral("Pfefferminze, (2. Jahr)"));
@@ -330,7 +331,7 @@ TEST_F(Hauptfenster, SorteUndProduktionsziel) {
     p.meldungen.clear();
     Waehlt(L("cboSorte"), QStringLiteral("----- E"));
     EXPECT_TRUE(p.meldungen.isEmpty());
-    EXPECT_EQ(f.SortenZeile, 145);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().SortenZeile, 145);
     Waehlt(L("cboSorte"), QStringLiteral("----- B"));
     EXPECT_EQ(p.Texte(), QStringList({"Achtung: ausgewählter Sortentyp  B  stimmt nicht mit gewähltem Produtionsziel "
                                       "Qualitätsweizen überein"}));
@@ -354,8 +355,8 @@ TEST_F(Hauptfenster, SorteUndProduktionsziel) {
 
     // The checks follow the short list only: with it empty, the long list's
     // winter wheat is not checked.
-    K("cmdZurücksetzen");
-    K("cmdMehrWeniger");
+    Drueckt("cmdZurücksetzen");
+    Drueckt("cmdMehrWeniger");
     Waehlt(L("cboKultur1"), QStringLiteral("Wi-Weizen"));
     p.meldungen.clear();
     O("optPZ1")->click();
@@ -365,7 +366,7 @@ TEST_F(Hauptfenster, SorteUndProduktionsziel) {
 TEST_F(Hauptfenster, OrganischeDuengungUndVorfrucht) {
     Waehlt(L("cboOD"), QStringLiteral("Rindermist"));
     Tippt(T("txtODMenge"), QStringLiteral("150"));
-    EXPECT_EQ(f.ODZeile, 24);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().ODZeile, 24);
     for (const char* n : {"txtODMenge", "txtODTS", "lblODEinheit", "lblODMenge", "lblODTS", "lblODZeitraum", "optOD1",
                           "optOD2", "optOD3"})
         EXPECT_TRUE(V(n)) << n;
@@ -394,8 +395,8 @@ TEST_F(Hauptfenster, OrganischeDuengungUndVorfrucht) {
     EXPECT_EQ(T("txtODMenge")->text(), QStringLiteral("99"));
     EXPECT_EQ(p.meldungen.size(), 1);
 
-    K("cmdODX");
-    EXPECT_EQ(f.ODZeile, 0);
+    Drueckt("cmdODX");
+    EXPECT_EQ(f.Gewaehlte_Zeilen().ODZeile, 0);
     EXPECT_EQ(L("cboOD")->currentIndex(), -1);
     EXPECT_FALSE(V("txtODMenge"));
     EXPECT_FALSE(V("optOD2"));
@@ -403,7 +404,7 @@ TEST_F(Hauptfenster, OrganischeDuengungUndVorfrucht) {
     EXPECT_TRUE(T("txtODMenge")->text().isEmpty());
 
     Waehlt(L("cboVorfrucht"), QStringLiteral("-----"));
-    EXPECT_EQ(f.VorfruchtZeile, 1);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, 1);
 }
 
 TEST_F(Hauptfenster, VollstaendigkeitInDerReihenfolgeDerMeldungen) {
@@ -472,9 +473,9 @@ TEST_F(Hauptfenster, VollstaendigkeitInDerReihenfolgeDerMeldungen) {
     T("txtNmin30_60")->setText(QStringLiteral("25"));
     Rechnen();
     EXPECT_TRUE(p.meldungen.isEmpty()) << p.Texte().join(QLatin1Char('|')).toStdString();
-    ASSERT_NE(f.Ausgabe(), nullptr);
+    ASSERT_NE(Offenes_Ergebnis(), nullptr);
     EXPECT_TRUE(f.isHidden());
-    f.Ausgabe()->close();
+    Offenes_Ergebnis()->close();
 }
 
 TEST_F(Hauptfenster, VollstaendigkeitRapsGersteUndVorfruchtJa) {
@@ -508,8 +509,8 @@ TEST_F(Hauptfenster, VollstaendigkeitRapsGersteUndVorfruchtJa) {
     EXPECT_EQ(Rechnen(), QStringList({"Es wurde keine Vorfrucht gewählt. Ist das richtig? (Ja = sonstige [-----])"}));
     EXPECT_EQ(L("cboVorfrucht")->currentText(), QStringLiteral("-----"));
     EXPECT_TRUE(O("optER1")->isChecked());
-    ASSERT_NE(f.Ausgabe(), nullptr);
-    f.Ausgabe()->close();
+    ASSERT_NE(Offenes_Ergebnis(), nullptr);
+    Offenes_Ergebnis()->close();
 }
 
 TEST_F(Hauptfenster, WinterweizenDurchDasFenster) {
@@ -519,7 +520,7 @@ TEST_F(Hauptfenster, WinterweizenDurchDasFenster) {
     p.antworten = {Antwort::Ja};
     const QStringList m = Rechnen();
     EXPECT_EQ(m, QStringList({"Es wurde keine Vorfrucht gewählt. Ist das richtig? (Ja = sonstige [-----])"}));
-    frmNodra_BAusgabe* a = f.Ausgabe();
+    frmNodra_BAusgabe* a = Offenes_Ergebnis();
     ASSERT_NE(a, nullptr);
     EXPECT_FALSE(a->isHidden());
     EXPECT_TRUE(f.isHidden());
@@ -563,14 +564,14 @@ TEST_F(Hauptfenster, WinterweizenDurchDasFenster) {
     EXPECT_EQ(erwartet[0],
               QStringLiteral("- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den"));
     QStringList liste;
-    const auto* lst = S<QListWidget>(*a, "lstBem");
+    const auto* lst = Element<QListWidget>(*a, "lstBem");
     for (int i = 0; i < lst->count(); ++i) liste << lst->item(i)->text();
     EXPECT_EQ(liste, erwartet);
 
     // Back to the input: everything as it was.
     Knopf(*a, "cmdZurück")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(f.Ausgabe(), nullptr);
+    EXPECT_EQ(Offenes_Ergebnis(), nullptr);
     EXPECT_FALSE(f.isHidden());
     EXPECT_EQ(L("cboKultur")->currentText(), QStringLiteral("Wi-Weizen"));
     EXPECT_EQ(L("cboSorte")->currentText(), QStringLiteral("----- B"));
@@ -580,15 +581,15 @@ TEST_F(Hauptfenster, WinterweizenDurchDasFenster) {
     EXPECT_EQ(T("txtNmin0_30")->text(), QStringLiteral("30"));
     EXPECT_EQ(T("txtNmin30_60")->text(), QStringLiteral("20"));
     EXPECT_EQ(T("txtBetrieb")->text(), QStringLiteral("Gut Süßfeld"));
-    EXPECT_EQ(f.KulturZeile, 92);
-    EXPECT_EQ(f.Ergebnis.Nmin_Pfl, 64);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 92);
 
     // A second calculation gives the same result window.
     p.antworten = {Antwort::Ja};
     Rechnen();
-    ASSERT_NE(f.Ausgabe(), nullptr);
-    EXPECT_EQ(Txt(*f.Ausgabe(), "txtN1aGabe")->text(), QStringLiteral("45"));
-    f.Ausgabe()->close();
+    ASSERT_NE(Offenes_Ergebnis(), nullptr);
+    EXPECT_EQ(Txt(*Offenes_Ergebnis(), "txtNmin_Pfl")->text(), QStringLiteral("64"));
+    EXPECT_EQ(Txt(*Offenes_Ergebnis(), "txtN1aGabe")->text(), QStringLiteral("45"));
+    Offenes_Ergebnis()->close();
 }
 
 TEST_F(Hauptfenster, RechenfehlerWirdGemeldetUndDasErgebnisGezeigt) {
@@ -598,8 +599,8 @@ TEST_F(Hauptfenster, RechenfehlerWirdGemeldetUndDasErgebnisGezeigt) {
     const QStringList m = Rechnen();
     ASSERT_FALSE(m.isEmpty());
     for (const QString& t : m) EXPECT_EQ(t, QStringLiteral("Fehler beim Nodra-L-Berechnung / Ausgabe"));
-    ASSERT_NE(f.Ausgabe(), nullptr);
-    f.Ausgabe()->close();
+    ASSERT_NE(Offenes_Ergebnis(), nullptr);
+    Offenes_Ergebnis()->close();
 }
 
 TEST_F(Hauptfenster, KeineKulturGewaehltKeineEmpfehlung) {
@@ -610,7 +611,7 @@ TEST_F(Hauptfenster, KeineKulturGewaehltKeineEmpfehlung) {
     Tippt(T("txtNmin0_30"), QStringLiteral("30"));
     Tippt(T("txtNmin30_60"), QStringLiteral("20"));
     EXPECT_EQ(Rechnen(), QStringList({"Bitte auswählen: Hauptrfrucht  (...Ende)"}));
-    EXPECT_EQ(f.Ausgabe(), nullptr);
+    EXPECT_EQ(Offenes_Ergebnis(), nullptr);
 }
 
 TEST_F(Hauptfenster, Zuruecksetzen) {
@@ -622,23 +623,23 @@ TEST_F(Hauptfenster, Zuruecksetzen) {
     O("optIII")->click();
     // Chernozem on group 5 with Ackerzahl "> 75" (only warned about).
     O("optBA5")->click();
-    S<QCheckBox>(f, "chkSchwarzerde")->click();
+    Element<QCheckBox>(f, "chkSchwarzerde")->click();
     O("optAZ3")->click();
     ASSERT_TRUE(O("optBA5")->isChecked());
     ASSERT_TRUE(O("optAZ3")->isChecked());
     p.meldungen.clear();
 
-    K("cmdZurücksetzen");
+    Drueckt("cmdZurücksetzen");
     EXPECT_TRUE(p.meldungen.isEmpty());
     EXPECT_EQ(L("cboKultur")->currentIndex(), -1);
     EXPECT_EQ(L("cboOD")->currentIndex(), -1);
     EXPECT_EQ(L("cboVorfrucht")->currentIndex(), -1);
-    EXPECT_EQ(f.KulturZeile, 0);
-    EXPECT_EQ(f.ODZeile, 0);
-    EXPECT_EQ(f.VorfruchtZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().ODZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().VorfruchtZeile, 0);
     for (QRadioButton* k : f.findChildren<QRadioButton*>())
         EXPECT_FALSE(k->isChecked()) << k->objectName().toStdString();
-    EXPECT_FALSE(S<QCheckBox>(f, "chkSchwarzerde")->isChecked());
+    EXPECT_FALSE(Element<QCheckBox>(f, "chkSchwarzerde")->isChecked());
     for (const char* n : {"frmPZ", "frmHa", "frmHOE", "cboSorte", "lblSorte", "txtODMenge", "optOD1"})
         EXPECT_FALSE(V(n)) << n;
     for (const char* n : {"optE1", "optE2", "optE3"}) {
@@ -654,22 +655,22 @@ TEST_F(Hauptfenster, Zuruecksetzen) {
 }
 
 TEST_F(Hauptfenster, ZuruecksetzenLeertAuchDieLangeListe) {
-    K("cmdMehrWeniger");
+    Drueckt("cmdMehrWeniger");
     Waehlt(L("cboKultur1"), QStringLiteral("Hopfen"));
-    EXPECT_EQ(f.KulturZeile, 31);
-    K("cmdZurücksetzen");
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 31);
+    Drueckt("cmdZurücksetzen");
     EXPECT_EQ(L("cboKultur1")->currentIndex(), -1);
     EXPECT_TRUE(L("cboKultur1")->currentText().isEmpty());
-    EXPECT_EQ(f.KulturZeile, 0);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 0);
     // Picking the same crop again counts.
     Waehlt(L("cboKultur1"), QStringLiteral("Hopfen"));
-    EXPECT_EQ(f.KulturZeile, 31);
+    EXPECT_EQ(f.Gewaehlte_Zeilen().KulturZeile, 31);
 }
 
 TEST_F(Hauptfenster, BeendenNeinUndJa) {
     f.show();
     Weizen_Eingeben();
-    K("cmdEnde");
+    Drueckt("cmdEnde");
     ASSERT_EQ(p.meldungen.size(), 1);
     EXPECT_EQ(p.meldungen[0].text, QStringLiteral("Möchten Sie Nodra-L beenden?"));
     EXPECT_EQ(p.meldungen[0].knoepfe, Knoepfe::JaNein);
@@ -685,7 +686,7 @@ TEST_F(Hauptfenster, BeendenNeinUndJa) {
     EXPECT_FALSE(f.isHidden());
 
     p.antworten = {Antwort::Ja};
-    K("cmdEnde");
+    Drueckt("cmdEnde");
     EXPECT_EQ(p.meldungen.size(), 3);
     EXPECT_TRUE(f.isHidden());
 }

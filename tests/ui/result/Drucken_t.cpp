@@ -37,7 +37,7 @@ struct Drucken : ::testing::Test {
         haupt->show();
     }
 
-    QWidget* H(const char* name) { return test::S(*haupt, QString::fromUtf8(name)); }
+    QWidget* H(const char* name) { return test::Element(*haupt, QString::fromUtf8(name)); }
     QList<QWidget*> KnoepfeHaupt() {
         return {H("cmdDruck"), H("cmdEnde"), H("cmdBerechnenAusgabe"), H("cmdInfo"), H("cmdUeber"),
                 H("cmdZurücksetzen")};
@@ -57,7 +57,7 @@ struct Drucken : ::testing::Test {
         Knopf(f, QStringLiteral("cmdBerechnenAusgabe"))->click();
         EXPECT_TRUE(plattform.meldungen.isEmpty()) << plattform.Texte().join(QStringLiteral(" | ")).toStdString();
         plattform.meldungen.clear();
-        return haupt->Ausgabe();
+        return Offenes_Ergebnis();
     }
 };
 
@@ -96,8 +96,8 @@ TEST_F(Drucken, NeinDrucktNichtsUndAendertKeinenKnopf) {
     ASSERT_NE(aus, nullptr);
     struct {
         QWidget *cmdDruck, *cmdZurück, *cmdTest;
-    } u{test::S(*aus, QStringLiteral("cmdDruck")), test::S(*aus, QStringLiteral("cmdZurück")),
-        test::S(*aus, QStringLiteral("cmdTest"))};
+    } u{test::Element(*aus, QStringLiteral("cmdDruck")), test::Element(*aus, QStringLiteral("cmdZurück")),
+        test::Element(*aus, QStringLiteral("cmdTest"))};
     plattform.antworten = {Antwort::Nein};
     QTest::mouseClick(u.cmdDruck, Qt::LeftButton);
     EXPECT_TRUE(plattform.gedruckt.isEmpty());
@@ -129,8 +129,8 @@ TEST_F(Drucken, ErgebnisseOhneKnoepfeDanachAlleDreiSichtbar) {
     ASSERT_NE(aus, nullptr);
     struct {
         QWidget *cmdDruck, *cmdZurück, *cmdTest;
-    } u{test::S(*aus, QStringLiteral("cmdDruck")), test::S(*aus, QStringLiteral("cmdZurück")),
-        test::S(*aus, QStringLiteral("cmdTest"))};
+    } u{test::Element(*aus, QStringLiteral("cmdDruck")), test::Element(*aus, QStringLiteral("cmdZurück")),
+        test::Element(*aus, QStringLiteral("cmdTest"))};
     EXPECT_TRUE(u.cmdTest->isHidden());
     plattform.beimDrucken = [&](QWidget& w) {
         EXPECT_EQ(&w, aus);
@@ -220,8 +220,8 @@ TEST_F(Drucken, SeiteBeiJederAufloesungUndPapiergroesse) {
     const QList<Probe> proben{
         {haupt.get(), betrieb, QStringLiteral("Betrieb:")},
         {haupt.get(), H("txtNmin30_60"), QStringLiteral("20")},
-        {aus, test::S(*aus, QStringLiteral("txtN2Gabe")), QStringLiteral("55")},
-        {aus, test::S(*aus, QStringLiteral("txtN1aGabe")), QStringLiteral("45")},
+        {aus, test::Element(*aus, QStringLiteral("txtN2Gabe")), QStringLiteral("55")},
+        {aus, test::Element(*aus, QStringLiteral("txtN1aGabe")), QStringLiteral("45")},
     };
     // The pages are drawn while the print action has the buttons off the window.
     const QMap<QWidget*, QStringList> knoepfe{
@@ -270,7 +270,7 @@ TEST_F(Drucken, SeiteBeiJederAufloesungUndPapiergroesse) {
     plattform.antworten = {Antwort::Ja};
     QTest::mouseClick(H("cmdDruck"), Qt::LeftButton);
     plattform.antworten = {Antwort::Ja};
-    QTest::mouseClick(test::S(*aus, QStringLiteral("cmdDruck")), Qt::LeftButton);
+    QTest::mouseClick(test::Element(*aus, QStringLiteral("cmdDruck")), Qt::LeftButton);
     EXPECT_EQ(seiten, 16);
 }
 
@@ -286,7 +286,7 @@ TEST_F(Drucken, StattDessenAlsPdfDatei) {
     plattform.druckGelingt = false;
     plattform.dateiAntwort = ordner.filePath(QStringLiteral("ergebnisse.pdf"));
     plattform.antworten = {Antwort::Ja, Antwort::Ja};
-    QTest::mouseClick(test::S(*aus, QStringLiteral("cmdDruck")), Qt::LeftButton);
+    QTest::mouseClick(test::Element(*aus, QStringLiteral("cmdDruck")), Qt::LeftButton);
     EXPECT_EQ(plattform.Texte().size(), 3);
     EXPECT_EQ(plattform.dateiVorschlaege,
               QStringList{QStringLiteral("Nodra-L Ergebnisse Gut Lindenhof Am Mühlberg 2026-12-09.pdf")});
@@ -297,7 +297,7 @@ TEST_F(Drucken, StattDessenAlsPdfDatei) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(da))) << da;
     for (const char* weg : {"Druck", "Zurück", "Drucktest"})
         EXPECT_TRUE(inhalt.Boxen(QString::fromUtf8(weg)).isEmpty()) << weg;
-    for (const char* k : {"cmdDruck", "cmdZurück", "cmdTest"}) EXPECT_FALSE(test::S(*aus, QString::fromUtf8(k))->isHidden());
+    for (const char* k : {"cmdDruck", "cmdZurück", "cmdTest"}) EXPECT_FALSE(test::Element(*aus, QString::fromUtf8(k))->isHidden());
 
     // Characters that file systems refuse are replaced in the proposal.
     test::Txt(*haupt, QStringLiteral("txtBetrieb"))->setText(QStringLiteral("A/B\\C:D*E?F\"G<H>I|J"));

@@ -14,6 +14,12 @@
 namespace nodra::ui::test {
 namespace {
 
+// A result window loaded from the input window's state and a result record.
+struct Geladen : frmNodra_BAusgabe {
+    Geladen(const frmNodra_B& f, const Ergebnisdaten& e)
+        : frmNodra_BAusgabe(f.Eingabe_Lesen(), e, f.Ausgabetexte_Lesen()) {}
+};
+
 class Ergebnisfenster : public ::testing::Test {
 protected:
     SkriptPlattform p;
@@ -29,14 +35,14 @@ protected:
     static QString Wert(const frmNodra_BAusgabe& a, const char* n) { return Txt(a, QString::fromUtf8(n))->text(); }
     static QStringList Zeilen(const frmNodra_BAusgabe& a) {
         QStringList z;
-        const auto* l = S<QListWidget>(a, "lstBem");
+        const auto* l = Element<QListWidget>(a, "lstBem");
         for (int i = 0; i < l->count(); ++i) z << l->item(i)->text();
         return z;
     }
 };
 
 TEST_F(Ergebnisfenster, OhneBemerkungenNurDieSchlusszeilen) {
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(a.windowTitle(), QStringLiteral("Nodra-L-Ausgabe"));
     EXPECT_EQ(Text(a, "lblNodra"), QStringLiteral("Nodrawerk  - Landwirt - "));
     EXPECT_EQ(Text(a, "lblDatum"), QStringLiteral("09.12.2026"));
@@ -48,10 +54,10 @@ TEST_F(Ergebnisfenster, OhneBemerkungenNurDieSchlusszeilen) {
     EXPECT_EQ(a.Hinweis_Oben_Twips(0), 8160 + 88);
     EXPECT_EQ(a.Hinweis_Oben_Twips(4), 8940 + 88);
     EXPECT_EQ(a.Hoehe_Twips(), frmNodra_BAusgabe::InnenhoeheTwips + frmNodra_BAusgabe::RahmenTwips);
-    EXPECT_EQ(S(a, "lstBem")->height(), 39);
-    EXPECT_EQ(S(a, "lblHinweis_4")->y(), 602);
+    EXPECT_EQ(Element(a, "lstBem")->height(), 39);
+    EXPECT_EQ(Element(a, "lblHinweis_4")->y(), 602);
     EXPECT_EQ(a.height(), 741);
-    EXPECT_TRUE(S(a, "cmdTest")->isHidden());
+    EXPECT_TRUE(Element(a, "cmdTest")->isHidden());
     EXPECT_EQ(Knopf(a, "cmdZurück")->toolTip(), QStringLiteral("Zurück zur Dateneingabe"));
 }
 
@@ -60,7 +66,7 @@ TEST_F(Ergebnisfenster, ZehnZweizeiligeBemerkungenVergroessernDasFenster) {
     for (int n = 0; n <= 102 && slot < 10; ++n)
         if (!Bemerkung(n).second.empty()) e.Bemerkungen[static_cast<std::size_t>(slot++)] = static_cast<Integer>(n + 1);
     e.BemAnzahl = 10;
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(a.Zeilenzahl(), 23);
     EXPECT_EQ(Zeilen(a).size(), 23);
     EXPECT_EQ(Zeilen(a)[0], QStringLiteral("- N-Abschlag für verschlüsselten Steingehalt ist bereits im Nmin-Wert"));
@@ -75,7 +81,7 @@ TEST_F(Ergebnisfenster, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
     e.Bemerkungen = {9999, 94, 9999, 87, 9999, 9999, 9999, 9999, 9999, 103};
     e.N1aGabe = 0;
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Zeilen(a).mid(0, 3),
                   QStringList({"- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den",
                                "  Nmin-Gehalten der Schicht 0-30 und 30-60 cm berechnet und in DE einbezogen.",
@@ -83,7 +89,7 @@ TEST_F(Ergebnisfenster, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
         EXPECT_EQ(a.Zeilenzahl(), 6);
     }
     e.N1aGabe = 30;
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(a.Zeilenzahl(), 8);
     EXPECT_EQ(Zeilen(a)[2], QStringLiteral("- Zu Wi-Weizen auf schweren Böden wurde zur Förderung der Jugend-"));
 }
@@ -94,7 +100,7 @@ TEST_F(Ergebnisfenster, Gabentexte) {
     e.N1bGabe = 12;
     e.N2Gabe = 0;
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Wert(a, "txtN1aGabe"), QStringLiteral("0-20"));
         EXPECT_EQ(Wert(a, "txtN1bGabe"), QStringLiteral("10"));
         EXPECT_EQ(Wert(a, "txtN2Gabe"), QStringLiteral("0"));
@@ -103,12 +109,12 @@ TEST_F(Ergebnisfenster, Gabentexte) {
     e.N1aZuschlag = 10;
     e.N2Gabe = 148;
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Wert(a, "txtN1aGabe"), QStringLiteral("55"));
         EXPECT_EQ(Wert(a, "txtN2Gabe"), QStringLiteral("150"));
     }
     e.N1aGabe = 0;
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(Wert(a, "txtN1aGabe"), QStringLiteral("0"));
 }
 
@@ -132,7 +138,7 @@ TEST_F(Ergebnisfenster, KorrekturenUndSummen) {
     e.Kor_Ha_Zuschlag = 10;
     Txt(f, "txtNmin0_30")->setText(QStringLiteral("12,5"));
     Txt(f, "txtNmin30_60")->setText(QStringLiteral("20"));
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(Wert(a, "txtKor_ST"), QStringLiteral("-3"));
     EXPECT_EQ(Wert(a, "txtKor_BA"), QStringLiteral("-5"));
     EXPECT_EQ(Wert(a, "txtKor_AZ"), QStringLiteral("-10"));
@@ -154,12 +160,12 @@ TEST_F(Ergebnisfenster, AuswahltexteUndIhrUebertrag) {
     O("optST3")->click();
     {
         // Checked without its rules, which would choose soil group 4.
-        auto* se = S<QCheckBox>(f, "chkSchwarzerde");
+        auto* se = Element<QCheckBox>(f, "chkSchwarzerde");
         const QSignalBlocker ohneRegeln(se);
         se->setChecked(true);
     }
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Text(a, "lblST"), QStringLiteral("Steingehalt (mittel)"));
         EXPECT_EQ(Text(a, "lblBA"), QStringLiteral("Bodenartengruppe (mittel [SE])"));
         EXPECT_EQ(Text(a, "lblAZ"), QStringLiteral("Ackerzahl (mittel [SE])"));
@@ -174,7 +180,7 @@ TEST_F(Ergebnisfenster, AuswahltexteUndIhrUebertrag) {
     Waehlt(Liste(f, "cboOD"), QStringLiteral("Rindermist"));
     Tippt(Txt(f, "txtODMenge"), QStringLiteral("200"));
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Text(a, "lblBA"), QStringLiteral("Bodenartengruppe (sL/uL [4] [SE])"));
         EXPECT_EQ(Text(a, "lblAZ"), QStringLiteral("Ackerzahl (> 75)"));
         EXPECT_EQ(Text(a, "lblTi"), QStringLiteral("Bodentiefe (70 cm)"));
@@ -189,7 +195,7 @@ TEST_F(Ergebnisfenster, KulturabhaengigeTexte) {
     O("optE4")->click();
     e.KulturZeile = e.KulturZeileAuswahl = 88;
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Text(a, "lblBE"), QStringLiteral("Bestandesentwicklung (mittel / mit Bl.V)"));
         EXPECT_EQ(Text(a, "lblEr"), QStringLiteral("Ertragserwartung (im N-Basis-Sollwert)"));
         EXPECT_EQ(Text(a, "lblBaSo"), QStringLiteral("N-Basis-Sollwert  Wi-Raps; 40 dt/ha"));
@@ -198,7 +204,7 @@ TEST_F(Ergebnisfenster, KulturabhaengigeTexte) {
     O("optBV1")->click();
     O("optBE4")->click();
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Text(a, "lblBE"), QStringLiteral("Bestandesentwicklung (sehr kräftig / ohne Bl.V)"));
     }
 
@@ -206,7 +212,7 @@ TEST_F(Ergebnisfenster, KulturabhaengigeTexte) {
     Knopf(f, "cmdZurücksetzen")->click();
     e.KulturZeile = e.KulturZeileAuswahl = 81;
     {
-        frmNodra_BAusgabe a(f, e);
+        Geladen a(f, e);
         EXPECT_EQ(Text(a, "lblBE"), QStringLiteral("Bestandesentwicklung (-----)"));
         EXPECT_EQ(Text(a, "lblBaSo"), QStringLiteral("N-Basis-Sollwert  Weißkohl, Frischm.mi"));
         EXPECT_EQ(Text(a, "lblSo"), QStringLiteral("Sorte (-----)"));
@@ -220,7 +226,7 @@ TEST_F(Ergebnisfenster, KulturabhaengigeTexte) {
     O("optE1")->click();
     e.KulturZeileAuswahl = 92;
     e.KulturZeile = 11;
-    frmNodra_BAusgabe a(f, e);
+    Geladen a(f, e);
     EXPECT_EQ(Text(a, "lblBaSo"), QStringLiteral("N-Basis-Sollwert  Wi-Weizen"));
     EXPECT_EQ(Text(a, "lblBE"), QStringLiteral("Bestandesentwicklung (kräftig)"));
     EXPECT_EQ(Text(a, "lblEr"), QStringLiteral("Ertragserwartung (< 54 dt/ha)"));
@@ -229,8 +235,9 @@ TEST_F(Ergebnisfenster, KulturabhaengigeTexte) {
 
 TEST_F(Ergebnisfenster, SchliessenZeigtDasEingabefenster) {
     f.hide();
-    auto* a = new frmNodra_BAusgabe(f, e);
+    auto* a = new Geladen(f, e);
     a->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(a, &frmNodra_BAusgabe::Zurueck, &f, &QWidget::show);
     a->show();
     a->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
