@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <functional>
 
+#include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "ui/input/frmNodra_B.h"
@@ -26,15 +27,6 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A number as the system writes it: German decimal comma, no exponent for
-// the values that occur here.
-QString Zahltext(double wert) {
-    QString t = QString::number(wert, 'g', 15);
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    return t;
-}
-
-QString Ganz(int wert) { return QString::number(wert); }
 
 }  // namespace
 
@@ -82,10 +74,10 @@ void frmNodra_BAusgabe::Form_Load() {
     ui->txtSchlag->setText(h.txtSchlag->text());
 
     // Nmin as entered, and the total of the two texts as written here.
-    ui->txtNmin30_60->setText(Zahltext(Zahl_Praefix(h.txtNmin30_60->text().toStdString())));
-    ui->txtNmin0_30->setText(Zahltext(Zahl_Praefix(h.txtNmin0_30->text().toStdString())));
-    ui->txtNmin->setText(Zahltext(Zahl_Praefix(ui->txtNmin0_30->text().toStdString()) +
-                                  Zahl_Praefix(ui->txtNmin30_60->text().toStdString())));
+    ui->txtNmin30_60->setText(Q(Nmin_Anzeige(h.txtNmin30_60->text().toStdString())));
+    ui->txtNmin0_30->setText(Q(Nmin_Anzeige(h.txtNmin0_30->text().toStdString())));
+    ui->txtNmin->setText(Q(Zahl_Anzeige(Zahl_Praefix(ui->txtNmin0_30->text().toStdString()) +
+                                        Zahl_Praefix(ui->txtNmin30_60->text().toStdString()))));
 
     ui->lblVF->setText(ui->lblVF->text() + QStringLiteral(" (") + h.cboVorfrucht->currentText() + QStringLiteral(")"));
     ui->lblSo->setText(ui->lblSo->text() + QStringLiteral(" (") +
@@ -152,47 +144,21 @@ void frmNodra_BAusgabe::Form_Load() {
         erweitern(ui->lblBE);
     });
 
-    // Values. The sums are shown as they come out; they cannot overflow here.
-    const Ergebnisdaten& e = erg_;
-    schritt([&] { ui->txtKor_ST->setText(Q(Rund_Text(e.Kor_ST, 0))); });
-    schritt([&] { ui->txtKor_BA->setText(Q(Rund_Text(e.Kor_BA, 0))); });
-    ui->txtKor_AZ->setText(Ganz(e.Kor_AZ));
-    schritt([&] { ui->txtKor_90->setText(Q(Rund_Text(double(e.Nmin60_90_Wert) - e.NminRest, 0))); });
-    ui->txtNmin_Pfl->setText(Ganz(e.Nmin_Pfl));
-    ui->txtKor_HOE->setText(Ganz(e.Kor_HOE));
-    ui->txtKor_ERT->setText(Ganz(e.Kor_ERT_Basis + e.Kor_ERT_Zuschlag));
-    ui->txtKor_So->setText(Ganz(e.Kor_So_Basis + e.Kor_So_Zuschlag));
-    ui->txtKor_BeEn->setText(Ganz(e.Kor_BeEn));
-    ui->txtKor_VF->setText(Ganz(e.Kor_VF));
-    ui->txtKor_OD->setText(Ganz(e.Kor_OD));
-    ui->txtKor_Ha->setText(Ganz(e.Kor_Ha_Basis + e.Kor_Ha_Zuschlag));
-    ui->txtNSoll->setText(Ganz(e.NSoll_Basis + e.NSoll_Zuschlag));
-    ui->txtNSoll_Kor->setText(Ganz(e.NSoll_Basis + e.NSoll_Zuschlag + e.Kor_HOE + e.Kor_ERT_Basis +
-                                   e.Kor_ERT_Zuschlag + e.Kor_So_Basis + e.Kor_So_Zuschlag + e.Kor_BeEn + e.Kor_VF +
-                                   e.Kor_OD + e.Kor_Ha_Basis + e.Kor_Ha_Zuschlag));
-
-    // Remarks. Remark 86 (row 87), the supplement to the 1a application,
-    // is left out when there is no 1a application.
+    // Values and remarks.
+    const Ergebnisanzeige a = Ergebnis_Anzeigen(erg_);
+    for (int i = 0; i < a.Fehler; ++i) plattform().Meldung(QString::fromUtf8(MeldungBerechnungsfehler));
+    const std::pair<QLineEdit*, const std::string*> werte[] = {
+        {ui->txtKor_ST, &a.Kor_ST},   {ui->txtKor_BA, &a.Kor_BA},     {ui->txtKor_AZ, &a.Kor_AZ},
+        {ui->txtKor_90, &a.Kor_90},   {ui->txtNmin_Pfl, &a.Nmin_Pfl}, {ui->txtKor_HOE, &a.Kor_HOE},
+        {ui->txtKor_ERT, &a.Kor_ERT}, {ui->txtKor_So, &a.Kor_So},     {ui->txtKor_BeEn, &a.Kor_BeEn},
+        {ui->txtKor_VF, &a.Kor_VF},   {ui->txtKor_OD, &a.Kor_OD},     {ui->txtKor_Ha, &a.Kor_Ha},
+        {ui->txtNSoll, &a.NSoll},     {ui->txtNSoll_Kor, &a.NSoll_Kor}};
+    for (const auto& [feld, wert] : werte)
+        if (!wert->empty()) feld->setText(Q(*wert));
     ui->lstBem->clear();
-    zeilen_ = 0;
-    for (const Integer r : e.Bemerkungen) {
-        if (r == FreierBemerkungsplatz) continue;
-        if (r == 87 && e.N1aGabe == 0) continue;
-        schritt([&] {
-            const QString z1 = Q(Bemerkungstabelle(r, 2));
-            const QString z2 = Q(Bemerkungstabelle(r, 3));
-            ui->lstBem->addItem(QStringLiteral("- ") + z1);
-            ++zeilen_;
-            if (!z2.isEmpty()) {
-                ui->lstBem->addItem(QStringLiteral("  ") + z2);
-                ++zeilen_;
-            }
-        });
-    }
-    ui->lstBem->addItem(QString());
-    ui->lstBem->addItem(QStringLiteral("Bitte beachten: Eine hohe Effektivität der N-Düngung erfordert eine ausreichende"));
-    ui->lstBem->addItem(QStringLiteral("Versorgung mit allen anderen Nährstoffen, insbesondere von Phosphor und Kalium!"));
-    zeilen_ += 3;
+    for (const std::string& z : a.Bemerkungszeilen) ui->lstBem->addItem(Q(z));
+    for (const char* z : Schlusszeilen) ui->lstBem->addItem(QString::fromUtf8(z));
+    zeilen_ = ui->lstBem->count();
     for (int i = 0; i < ui->lstBem->count(); ++i) ui->lstBem->item(i)->setSizeHint(QSize(steuer::Pixel(7600), 12));
 
     // The list grows with its lines; the disclaimer moves below it.
@@ -204,16 +170,10 @@ void frmNodra_BAusgabe::Form_Load() {
     }
     if (hinweisOben_[4] + HinweisHoehe[4] + 1000 > hoehe_) Groesse_Setzen(11800);
 
-    schritt([&] {
-        if (e.N1aSpanne)
-            ui->txtN1aGabe->setText(QStringLiteral("0-20"));
-        else if (e.N1aGabe < 1)
-            ui->txtN1aGabe->setText(QStringLiteral("0"));
-        else
-            ui->txtN1aGabe->setText(Ganz(Rund5(Plus(e.N1aGabe, e.N1aZuschlag))));
-    });
-    schritt([&] { ui->txtN1bGabe->setText(Ganz(Rund5(e.N1bGabe))); });
-    schritt([&] { ui->txtN2Gabe->setText(Ganz(Rund5(e.N2Gabe))); });
+    const std::pair<QLineEdit*, const std::string*> gaben[] = {
+        {ui->txtN1aGabe, &a.N1aGabe}, {ui->txtN1bGabe, &a.N1bGabe}, {ui->txtN2Gabe, &a.N2Gabe}};
+    for (const auto& [feld, wert] : gaben)
+        if (!wert->empty()) feld->setText(Q(*wert));
 }
 
 void frmNodra_BAusgabe::cmdZurück_Click() { close(); }
