@@ -43,6 +43,8 @@ const std::vector<std::string> ErgebnisNamen = {
     "N-Sollwert-Korrektur Vorfrucht", "N-Sollwert-Korrektur org. Düngung", "korrigierter N-Sollwert", "1.a N-Gabe",
     "1.b N-Gabe", "2. N-Gabe", "Bemerkungen Nr.", "Bemerkungen", "Meldungen"};
 
+const char* const ErGesetzt = "Vorfrucht „-----“ (sonstige): Ernterückstände auf „Nein“ gesetzt";
+
 std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
@@ -172,8 +174,11 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     const auto& sorten = gewaehlt ? Sorten_der_Kultur(kultur) : Sorten_der_Kultur("");
     const std::string sorte(z.Wert(Sorte));
     if (gewaehlt && !sorten.empty()) {
-        e.Sorte = sorte.empty() ? Sorten_Listentext(sorten.front()) : sorte;
-        e.SortenZeile = Sorte_Suchen(kultur, e.Sorte);
+        // A variety without class ends in a blank that a spreadsheet drops.
+        if (sorte.empty()) e.Sorte = Sorten_Listentext(sorten.front());
+        for (std::size_t i = 0; i < sorten.size() && e.Sorte.empty(); ++i)
+            if (Getrimmt(Sorten_Listentext(sorten[i])) == sorte) e.Sorte = Sorten_Listentext(sorten[i]);
+        e.SortenZeile = e.Sorte.empty() ? Integer{0} : Sorte_Suchen(kultur, e.Sorte);
         if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + sorte + "“ gibt es bei " + kultur + " nicht");
     } else if (gewaehlt && !sorte.empty()) {
         z.fehler.push_back("Sorte: " + kultur + " hat keine Sortenliste (bitte leer lassen)");
@@ -243,10 +248,8 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     // "-----" is the window's answer Yes to its question about a missing
     // previous crop, which also sets the residues to "Nein".
     const bool sonstige = vorfrucht == "-----";
-    if (sonstige) {
-        if (e.ER > 1) r.meldungen.emplace_back("Vorfrucht „-----“ (sonstige): Ernterückstände auf „Nein“ gesetzt");
-        e.ER = 1;
-    }
+    const bool erGesetzt = sonstige && e.ER > 1;
+    if (sonstige) e.ER = 1;
 
     // Organic manure.
     const std::string duenger(z.Wert(Duengestoff));
@@ -305,9 +308,11 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         return r;
     }
 
-    // Warnings the window shows without refusing the input.
-    if (const auto w = Sortenwarnung(kultur, Sortenklasse(e.Sorte), e.PZ, false)) r.meldungen.push_back(*w);
+    // Warnings the window shows without refusing the input, in the order of
+    // the columns: the production target after the variety, then the site.
+    if (const auto w = Sortenwarnung(kultur, Sortenklasse(e.Sorte), e.PZ, true)) r.meldungen.push_back(*w);
     for (const auto& h : boden.Hinweise) r.meldungen.push_back(h);
+    if (erGesetzt) r.meldungen.emplace_back(ErGesetzt);
 
     Ergebnisdaten erg;
     Ergebnis_Zuruecksetzen(erg);
