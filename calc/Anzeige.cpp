@@ -1,5 +1,6 @@
 #include "calc/Anzeige.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "core/Tabellen.h"
@@ -7,6 +8,9 @@
 namespace nodra {
 
 std::string Zahl_Anzeige(double wert) {
+    // Whole numbers, the usual case, without the formatting machinery.
+    if (wert > -1e15 && wert < 1e15 && wert == std::trunc(wert) && !std::signbit(wert))
+        return std::to_string(static_cast<long long>(wert));
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.15g", wert);
     std::string t(puffer);

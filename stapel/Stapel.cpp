@@ -336,23 +336,35 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
 // ---------------------------------------------------------------------------
 // CSV
 
+namespace {
+
+// One CSV field; quoted when it holds a separator, a quote, a line break or
+// blanks at its ends (which a reader would drop).
+void Feld_Schreiben(std::string& aus, std::string_view f) {
+    bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t');
+    for (std::size_t i = 0; i < f.size() && !quoten; ++i) {
+        const char c = f[i];
+        quoten = c == ';' || c == '"' || c == '\r' || c == '\n';
+    }
+    if (!quoten) {
+        aus.append(f);
+        return;
+    }
+    aus += '"';
+    for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
+        aus.append(f.substr(0, p + 1));
+        aus += '"';
+    }
+    aus.append(f);
+    aus += '"';
+}
+
+}  // namespace
+
 void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder) {
-    bool erstes = true;
-    for (const std::string& f : felder) {
-        if (!erstes) aus += ';';
-        erstes = false;
-        const bool quoten = f.find_first_of(";\"\r\n") != std::string::npos ||
-                            (!f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t'));
-        if (!quoten) {
-            aus += f;
-            continue;
-        }
-        aus += '"';
-        for (char c : f) {
-            if (c == '"') aus += '"';
-            aus += c;
-        }
-        aus += '"';
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        if (i) aus += ';';
+        Feld_Schreiben(aus, felder[i]);
     }
     aus += "\r\n";
 }
@@ -476,7 +488,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     long gemeldet = 0;
     const qint64 groesse = datei.size();
     qint64 gelesen = 0;
-    std::vector<std::string> zellen(n), ausgabezeile;
+    std::vector<std::string> zellen(n);
+    std::string meldungstext;
     std::string fehlerImLauf;
 
     auto melden = [&](long zeile, const std::vector<std::string>& meldungen) {
@@ -544,14 +557,24 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             ++b.nichtBerechnet;
             melden(leser.satzZeile, r.meldungen);
         }
+        // The input cells as read, then the results and the messages.
         f.resize(stelle.size());
-        ausgabezeile.assign(f.begin(), f.end());
-        if (r.berechnet) ausgabezeile.insert(ausgabezeile.end(), r.werte.begin(), r.werte.end());
-        else ausgabezeile.resize(ausgabezeile.size() + ErgebnisNamen.size() - 1);
-        std::string m;
-        for (const auto& t : r.meldungen) m += (m.empty() ? "" : " | ") + t;
-        ausgabezeile.push_back(std::move(m));
-        Zeile_Schreiben(puffer, ausgabezeile);
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            if (i) puffer += ';';
+            Feld_Schreiben(puffer, f[i]);
+        }
+        for (std::size_t i = 0; i + 1 < ErgebnisNamen.size(); ++i) {
+            puffer += ';';
+            if (r.berechnet) Feld_Schreiben(puffer, r.werte[i]);
+        }
+        puffer += ';';
+        meldungstext.clear();
+        for (const auto& t : r.meldungen) {
+            if (!meldungstext.empty()) meldungstext += " | ";
+            meldungstext += t;
+        }
+        Feld_Schreiben(puffer, meldungstext);
+        puffer += "\r\n";
 
         if (fortschritt && (b.berechnet + b.nichtBerechnet) % 20000 == 0) {
             std::fprintf(protokoll, "\r%ld Zeilen (%d %%)", b.berechnet + b.nichtBerechnet,

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Batch evaluation: fields per second on one core for a file of 100,000 rows,
+# and peak memory for 100,000 and 1,000,000 rows (it must stay flat: the file
+# is streamed). Usage: bench/stapel.sh [build folder] [rows of the large file]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bau=${1:-build-bench}
+gross=${2:-1000000}
+if [ ! -x "$bau/app/nodra-l-stapel" ]; then
+  cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DNODRA_TESTS=OFF > /dev/null
+  cmake --build "$bau" -j2 --target nodra-l-stapel > /dev/null
+fi
+prog="$bau/app/nodra-l-stapel"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# Rows from the template's winter wheat example, varied over crops, soils,
+# manure and Nmin, with a bad row now and then.
+erzeugen() {  # rows file
+  "$prog" --vorlage > "$tmp/vorlage.csv"
+  awk -v n="$1" -F';' -v OFS=';' '
+    NR == 1 { print; next }
+    NR == 2 { ex = $0
+      for (i = 0; i < n; i++) {
+        $0 = ex; $2 = "Schlag " i
+        k = i % 6
+        if (k == 1) { $3 = "Wi-Gerste"; $4 = ""; $5 = "1"; $6 = "2"; $9 = "< 300" }
+        else if (k == 2) { $3 = "Wi-Raps"; $4 = ""; $5 = ""; $6 = "40"; $7 = "sehr kräftig"; $10 = "1" }
+        else if (k == 3) { $3 = "Körnermais"; $4 = ""; $5 = ""; $6 = "3"; $11 = "Wi-Weizen"; $12 = "bis November"
+                           $13 = "Rindergülle"; $14 = "25"; $16 = "3" }
+        else if (k == 4) { $17 = "sL/uL [4]"; $18 = "ja"; $19 = "> 75"; $21 = "80 cm" }
+        $23 = (i * 7) % 120; $24 = 5 + (i * 13) % 90
+        if (i % 1000 == 999) $24 = "viel"
+        print
+      }
+    }' "$tmp/vorlage.csv" > "$2"
+}
+
+lauf() {  # rows -> "seconds peak-kB"
+  erzeugen "$1" "$tmp/ein.csv"
+  /usr/bin/time -f "%e %M" -o "$tmp/zeit" taskset -c 0 "$prog" "$tmp/ein.csv" "$tmp/aus.csv" 2> "$tmp/fehler" || true
+  tail -1 "$tmp/fehler" >&2
+  tail -1 "$tmp/zeit"
+}
+read -r s100 m100 < <(lauf 100000)
+read -r sgross mgross < <(lauf "$gross")
+awk -v s="$s100" -v m="$m100" -v sg="$sgross" -v mg="$mgross" -v g="$gross" 'BEGIN {
+  printf "| Messung | Wert | Ziel |\n|---|---|---|\n"
+  printf "| Stapel, 100000 Zeilen | %.2f s, %.0f Schläge/s | >= 200000/s |\n", s, 100000 / s
+  printf "| Spitzenspeicher 100000 Zeilen | %d kB | |\n", m
+  printf "| Stapel, %d Zeilen | %.2f s, Spitzenspeicher %d kB | Speicher wie bei 100000 |\n", g, sg, mg
+}'
