@@ -383,7 +383,7 @@ namespace {
 bool Ist_Utf8(std::string_view s) {
     if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)d.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    const QString text = d.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
     return !d.hasError();
 }
 
