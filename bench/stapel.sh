@@ -36,17 +36,21 @@ erzeugen() {  # rows file
     }' "$tmp/vorlage.csv" > "$2"
 }
 
-lauf() {  # rows -> "seconds peak-kB"
+lauf() {  # rows -> "elapsed-s user-s system-s peak-kB"
   erzeugen "$1" "$tmp/ein.csv"
-  /usr/bin/time -f "%e %M" -o "$tmp/zeit" taskset -c 0 "$prog" "$tmp/ein.csv" "$tmp/aus.csv" 2> "$tmp/fehler" || true
+  /usr/bin/time -f "%e %U %S %M" -o "$tmp/zeit" taskset -c 0 "$prog" "$tmp/ein.csv" "$tmp/aus.csv" 2> "$tmp/fehler" || true
   tail -1 "$tmp/fehler" >&2
   tail -1 "$tmp/zeit"
 }
-read -r s100 m100 < <(lauf 100000)
-read -r sgross mgross < <(lauf "$gross")
-awk -v s="$s100" -v m="$m100" -v sg="$sgross" -v mg="$mgross" -v g="$gross" 'BEGIN {
+# The rate is taken over the CPU time of the process (user + system), so that
+# other work on a shared machine does not count; the elapsed time is shown too.
+read -r e100 u100 s100 m100 < <(lauf 100000)
+read -r eg ug sg mg < <(lauf "$gross")
+awk -v e="$e100" -v u="$u100" -v s="$s100" -v m="$m100" -v eg="$eg" -v ug="$ug" -v sg="$sg" \
+    -v mg="$mg" -v g="$gross" 'BEGIN {
+  c = u + s; cg = ug + sg
   printf "| Messung | Wert | Ziel |\n|---|---|---|\n"
-  printf "| Stapel, 100000 Zeilen | %.2f s, %.0f Schläge/s | >= 200000/s |\n", s, 100000 / s
-  printf "| Spitzenspeicher 100000 Zeilen | %d kB | |\n", m
-  printf "| Stapel, %d Zeilen | %.2f s, Spitzenspeicher %d kB | Speicher wie bei 100000 |\n", g, sg, mg
+  printf "| Stapel, 100000 Zeilen, ein Kern | %.0f Schläge/s (CPU %.2f s, Uhr %.2f s) | >= 200000/s |\n", 100000 / c, c, e
+  printf "| Spitzenspeicher, 100000 Zeilen | %d kB | |\n", m
+  printf "| Stapel, %d Zeilen | %.0f Schläge/s (CPU %.2f s, Uhr %.2f s), Spitzenspeicher %d kB | Speicher wie bei 100000 |\n", g, g / cg, cg, eg, mg
 }'

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <optional>
 #include <unistd.h>
@@ -317,7 +318,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     Ergebnisdaten erg;
     Ergebnis_Zuruecksetzen(erg);
     for (auto& m : Berechnen(e, erg)) r.meldungen.push_back(std::move(m));
-    const Ergebnisanzeige a = Ergebnis_Anzeigen(erg);
+    Ergebnisanzeige a = Ergebnis_Anzeigen(erg);
     for (int i = 0; i < a.Fehler; ++i) r.meldungen.emplace_back(MeldungBerechnungsfehler);
 
     std::string bem;
@@ -325,10 +326,14 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         if (!bem.empty()) bem += '\n';
         bem += l;
     }
-    r.werte = {Zahl_Anzeige(Zahl_Praefix(Nmin_Anzeige(e.Nmin0_30)) + Zahl_Praefix(Nmin_Anzeige(e.Nmin30_60))),
-               a.Kor_ST, a.Kor_BA, a.Kor_AZ, a.Kor_90, a.Nmin_Pfl, a.NSoll, a.Kor_HOE, a.Kor_ERT, a.Kor_So,
-               a.Kor_BeEn, a.Kor_Ha, a.Kor_VF, a.Kor_OD, a.NSoll_Kor, a.N1aGabe, a.N1bGabe, a.N2Gabe,
-               Verbunden(a.Bemerkungsnummern), bem};
+    r.werte.reserve(ErgebnisNamen.size() - 1);
+    r.werte.push_back(Zahl_Anzeige(Zahl_Praefix(Nmin_Anzeige(e.Nmin0_30)) + Zahl_Praefix(Nmin_Anzeige(e.Nmin30_60))));
+    for (std::string* w : {&a.Kor_ST, &a.Kor_BA, &a.Kor_AZ, &a.Kor_90, &a.Nmin_Pfl, &a.NSoll, &a.Kor_HOE, &a.Kor_ERT,
+                           &a.Kor_So, &a.Kor_BeEn, &a.Kor_Ha, &a.Kor_VF, &a.Kor_OD, &a.NSoll_Kor, &a.N1aGabe,
+                           &a.N1bGabe, &a.N2Gabe})
+        r.werte.push_back(std::move(*w));
+    r.werte.push_back(Verbunden(a.Bemerkungsnummern));
+    r.werte.push_back(std::move(bem));
     r.berechnet = true;
     return r;
 }
@@ -390,6 +395,11 @@ bool Ist_Utf8(std::string_view s) {
 std::string Als_Utf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toStdString();
 }
+
+// Ctrl+C or a termination request: the run stops after the current block and
+// leaves neither the output nor its temporary file behind.
+volatile std::sig_atomic_t abbruch = 0;
+extern "C" void Abbrechen(int) { abbruch = 1; }
 
 // Reads records with libcsv, one physical line at a time, so that each
 // record knows the line it starts on.
@@ -484,6 +494,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     const std::size_t n = EingabeNamen.size();
     std::vector<int> stelle;  // input column of each field of the file's header
     bool kopf = false;
+    bool kanonisch = false;  // the header is in the template's order
     std::string puffer = "\xEF\xBB\xBF";
     long gemeldet = 0;
     const qint64 groesse = datei.size();
@@ -533,6 +544,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
                 if (!fehlend.empty()) fehlerImLauf += " Es fehlen: " + fehlend + ".";
                 return;
             }
+            kanonisch = true;
+            for (std::size_t i = 0; i < stelle.size(); ++i) kanonisch = kanonisch && stelle[i] == static_cast<int>(i);
             std::vector<std::string> k;
             for (const auto& name : f) k.emplace_back(Getrimmt(name));
             k.insert(k.end(), ErgebnisNamen.begin(), ErgebnisNamen.end());
@@ -548,9 +561,13 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             r.meldungen.push_back("Zeile hat " + std::to_string(f.size()) + " Spalten statt " +
                                   std::to_string(stelle.size()));
         } else {
-            for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
-            r = Zeile_Auswerten(zellen);
-            for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+            if (kanonisch) {
+                r = Zeile_Auswerten(f);
+            } else {
+                for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+                r = Zeile_Auswerten(zellen);
+                for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+            }
         }
         if (r.berechnet) ++b.berechnet;
         else {
@@ -591,6 +608,10 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         puffer.clear();
     };
     while (fehlerImLauf.empty()) {
+        if (abbruch) {
+            fehlerImLauf = "Abgebrochen; es wurde keine Ausgabedatei geschrieben.";
+            break;
+        }
         const qint64 k = datei.read(block.data(), static_cast<qint64>(block.size()));
         if (k < 0) {
             fehlerImLauf = "Lesen der Eingabedatei misslungen: " + datei.errorString().toStdString();
@@ -700,13 +721,16 @@ int Programm(int argc, char** argv) {
         std::fputs(Hilfetext, stderr);
         return 2;
     }
+    std::signal(SIGINT, Abbrechen);
+    std::signal(SIGTERM, Abbrechen);
     const bool terminal = isatty(fileno(stderr)) != 0 && QFileInfo(args[0]).size() > 500000;
     const Laufbericht b = Datei_Auswerten(args[0].toStdString(), args[1].toStdString(), stderr, terminal);
     if (!b.fehler.empty()) {
         std::fprintf(stderr, "%s\n", b.fehler.c_str());
         return 2;
     }
-    std::fprintf(stderr, "%ld Zeilen berechnet, %ld nicht berechnet.\n", b.berechnet, b.nichtBerechnet);
+    std::fprintf(stderr, "%ld %s berechnet, %ld nicht berechnet.\n", b.berechnet, b.berechnet == 1 ? "Zeile" : "Zeilen",
+                 b.nichtBerechnet);
     return b.nichtBerechnet == 0 ? 0 : 1;
 }
 

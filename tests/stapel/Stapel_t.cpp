@@ -164,6 +164,16 @@ TEST_F(Stapeldatei, DateienOhneZeilenOderInFremdemZeichensatz) {
     Schreiben(ein, latin + Beispiel().csv());
     EXPECT_NE(Lauf(ein, aus).fehler.find("nicht in UTF-8"), std::string::npos);
 
+    // Columns in another order are found by their names.
+    Beispiel tausch;
+    std::swap(tausch.z[0], tausch.z[1]);
+    std::string kopf = Kopf();
+    kopf.replace(0, 14, "Schlag;Betrieb");
+    Schreiben(ein, kopf + tausch.csv());
+    b = Lauf(ein, aus);
+    EXPECT_EQ(b.berechnet, 1);
+    EXPECT_NE(Lesen(aus).find("\r\nAm Weg;Musterhof;"), std::string::npos);
+
     Schreiben(ein, "Betrieb;Schlag;Kultur\n");
     EXPECT_NE(Lauf(ein, aus).fehler.find("„Kultur“"), std::string::npos);
 
