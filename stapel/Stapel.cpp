@@ -12,7 +12,13 @@
 #include <csignal>
 #include <cstring>
 #include <optional>
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
 #include <unistd.h>
+#endif
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
@@ -496,7 +502,6 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     bool kopf = false;
     bool kanonisch = false;  // the header is in the template's order
     std::string puffer = "\xEF\xBB\xBF";
-    long gemeldet = 0;
     const qint64 groesse = datei.size();
     qint64 gelesen = 0;
     std::vector<std::string> zellen(n);
@@ -504,11 +509,9 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     std::string fehlerImLauf;
 
     auto melden = [&](long zeile, const std::vector<std::string>& meldungen) {
-        if (++gemeldet > 100) return;
         std::string t;
         for (const auto& m : meldungen) t += (t.empty() ? "" : " | ") + m;
-        std::fprintf(protokoll, "%sZeile %ld: %s\n", fortschritt ? "\r\033[K" : "", zeile,
-                     gemeldet == 100 ? "… (weitere Zeilen ohne Meldung hier, siehe Spalte Meldungen)" : t.c_str());
+        std::fprintf(protokoll, "%sZeile %ld: %s\n", fortschritt ? "\r\033[K" : "", zeile, t.c_str());
     };
 
     Leser leser;
@@ -687,7 +690,10 @@ int Programm(int argc, char** argv) {
     p.addOption(version);
     p.addOption(vorlage);
     if (!p.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", p.errorText().toLocal8Bit().constData(), Hilfetext);
+        const QStringList unbekannt = p.unknownOptionNames();
+        const QString text = unbekannt.isEmpty() ? p.errorText()
+                                                 : QStringLiteral("Unbekannte Option: ") + unbekannt.join(QStringLiteral(", "));
+        std::fprintf(stderr, "%s\n\n%s", text.toLocal8Bit().constData(), Hilfetext);
         return 2;
     }
     if (p.isSet(hilfe)) {
