@@ -161,6 +161,11 @@ const std::vector<std::string>& Ergebnisspalten() { return ErgebnisNamen; }
 
 Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     Zeilenergebnis r;
+    if (zellen.size() != EingabeNamen.size()) {
+        r.meldungen.push_back("Zeile hat " + std::to_string(zellen.size()) + " Spalten statt " +
+                              std::to_string(EingabeNamen.size()));
+        return r;
+    }
     Zeile z(zellen);
     Eingabedaten e;
     z.Name(Betrieb);
@@ -281,7 +286,11 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
 
     // Site.
     e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, {"S [1]", "l'S [2]", "lS (SL) [3]", "sL/uL [4]", "t'L/T [5]"}));
-    e.Schwarzerde = z.Wahl(Schwarzerde, {"ja", "nein"}) == 1;
+    // The check box: ja or nein, or its value 1 or 0; empty is unchecked.
+    const std::string_view se = z.Wert(Schwarzerde);
+    e.Schwarzerde = se == "ja" || se == "1";
+    if (!e.Schwarzerde && !se.empty() && se != "nein" && se != "0")
+        z.fehler.push_back("Schwarzerde: „" + std::string(se) + "“ gibt es nicht; möglich: ja, nein");
     e.AZ = static_cast<Integer>(z.Wahl(Ackerzahl, {"< 40", "40 ... 75", "> 75"}));
     e.ST = static_cast<Integer>(z.Wahl(Steingehalt, {"frei", "niedrig", "mittel", "hoch", "sehr hoch"}));
     const int t = z.Wahl(Tiefe, {"40 cm", "50 cm", "60 cm", "70 cm", "80 cm", "90 cm"});
