@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstring>
 #include <optional>
@@ -361,11 +362,13 @@ namespace {
 // One CSV field; quoted when it holds a separator, a quote, a line break or
 // blanks at its ends (which a reader would drop).
 void Feld_Schreiben(std::string& aus, std::string_view f) {
+    static constexpr auto besonders = [] {
+        std::array<bool, 256> t{};
+        for (unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;
+        return t;
+    }();
     bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t');
-    for (std::size_t i = 0; i < f.size() && !quoten; ++i) {
-        const char c = f[i];
-        quoten = c == ';' || c == '"' || c == '\r' || c == '\n';
-    }
+    for (std::size_t i = 0; i < f.size() && !quoten; ++i) quoten = besonders[static_cast<unsigned char>(f[i])];
     if (!quoten) {
         aus.append(f);
         return;
