@@ -44,7 +44,7 @@ const std::vector<std::string> EingabeNamen = {
     "Nmin 0..30 cm", "Nmin 30..60 cm"};
 
 const std::vector<std::string> ErgebnisNamen = {
-    "Nmin gesamt", "Nmin-Korrektur Steingehalt", "Nmin-Korrektur Bodenartengruppe", "Nmin-Korrektur Ackerzahl",
+    "Boden-Nmin 0..30 cm", "Boden-Nmin 30..60 cm", "Nmin gesamt", "Nmin-Korrektur Steingehalt", "Nmin-Korrektur Bodenartengruppe", "Nmin-Korrektur Ackerzahl",
     "Nmin-Korrektur Bodentiefe", "Nmin pflanzenverfügbar", "N-Basis-Sollwert", "N-Sollwert-Korrektur Höhenlage",
     "N-Sollwert-Korrektur Ertragserwartung", "N-Sollwert-Korrektur Sorte",
     "N-Sollwert-Korrektur Bestandesentwicklung", "N-Sollwert-Korrektur Halmstabilisator",
@@ -343,7 +343,10 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         bem += l;
     }
     r.werte.reserve(ErgebnisNamen.size() - 1);
-    r.werte.push_back(Zahl_Anzeige(Zahl_Praefix(Nmin_Anzeige(e.Nmin0_30)) + Zahl_Praefix(Nmin_Anzeige(e.Nmin30_60))));
+    // The Nmin boxes show the leading number of each entry, and their sum.
+    r.werte.push_back(Nmin_Anzeige(e.Nmin0_30));
+    r.werte.push_back(Nmin_Anzeige(e.Nmin30_60));
+    r.werte.push_back(Zahl_Anzeige(Zahl_Praefix(r.werte[0]) + Zahl_Praefix(r.werte[1])));
     for (std::string* w : {&a.Kor_ST, &a.Kor_BA, &a.Kor_AZ, &a.Kor_90, &a.Nmin_Pfl, &a.NSoll, &a.Kor_HOE, &a.Kor_ERT,
                            &a.Kor_So, &a.Kor_BeEn, &a.Kor_Ha, &a.Kor_VF, &a.Kor_OD, &a.NSoll_Kor, &a.N1aGabe,
                            &a.N1bGabe, &a.N2Gabe})
