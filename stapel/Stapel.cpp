@@ -124,9 +124,11 @@ public:
                               ? Nur_Ziffern(w)
                               : Nur_Ziffern(std::string_view(w).substr(0, komma)) &&
                                     Nur_Ziffern(std::string_view(w).substr(komma + 1));
-        if (!form || w.size() > stellen)
-            fehler.push_back(EingabeNamen[s] + ": „" + w + "“ ist keine Zahl ohne Vorzeichen mit höchstens " +
-                             std::to_string(stellen) + " Zeichen");
+        if (!form)
+            fehler.push_back(EingabeNamen[s] + ": „" + w + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
+        else if (w.size() > stellen)
+            fehler.push_back(EingabeNamen[s] + ": „" + w + "“ ist zu lang, das Feld nimmt höchstens " +
+                             std::to_string(stellen) + " Zeichen auf");
         return w;
     }
 
