@@ -27,7 +27,6 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-
 }  // namespace
 
 frmNodra_BAusgabe::frmNodra_BAusgabe(frmNodra_B& haupt, const Ergebnisdaten& ergebnis, QWidget* parent)
