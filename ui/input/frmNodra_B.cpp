@@ -432,27 +432,6 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
 // ---------------------------------------------------------------------------
 // Variety and production target
 
-namespace {
-
-// Class code of a variety list text: the part after its last blank.
-QString Klasse_von(const QString& sortentext) { return sortentext.mid(sortentext.lastIndexOf(QLatin1Char(' ')) + 1); }
-
-QString Sortenwarnung(const QString& klasse, const QString& ziel) {
-    return QStringLiteral("Achtung: ausgewählter Sortentyp  ") + klasse +
-           QStringLiteral("  stimmt nicht mit gewähltem Produtionsziel ") + ziel + QStringLiteral(" überein");
-}
-
-bool Weizenklasse_Passt(int ziel, const QString& k) {
-    switch (ziel) {
-        case 1: return k == QStringLiteral("E") || k == QStringLiteral("A");
-        case 2: return k == QStringLiteral("B") || k == QStringLiteral("C") || k == QStringLiteral("CK");
-        case 3: return k == QStringLiteral("BR");
-        default: return k == QStringLiteral("ET");
-    }
-}
-
-}  // namespace
-
 void frmNodra_B::cboSorte_Click() {
     // The variety selection ends silently on an error.
     Schritt(QString(), [&] {
@@ -460,35 +439,20 @@ void frmNodra_B::cboSorte_Click() {
         const Integer z = Sorte_Suchen(kultur, Als_String(ui->cboSorte->currentText()));
         if (z != 0) SortenZeile = z;
 
-        const QString k = Klasse_von(ui->cboSorte->currentText());
-        const QString pflanze = ui->cboKultur->currentText();
-        if (pflanze == QStringLiteral("Wi-Weizen")) {
-            const char* ziele[] = {"Qualitätsweizen", "Futter- / Brotweizen", "Brauweizen", "Ethanolweizen"};
-            const int pz = Gewaehlt(ui->grpPZ);
-            for (int i = 0; i < 4; ++i)
-                if (pz == i + 1 && !Weizenklasse_Passt(i + 1, k))
-                    plattform().Meldung(Sortenwarnung(k, QString::fromUtf8(ziele[i])));
-        } else if (pflanze == QStringLiteral("Wi-Gerste") || pflanze == QStringLiteral("So-Gerste")) {
-            if (ui->optPZ1->isChecked() && k != QStringLiteral("F"))
-                plattform().Meldung(Sortenwarnung(k, QStringLiteral("Futtergerste")));
-            if (ui->optPZ3->isChecked() && k != QStringLiteral("BR"))
-                plattform().Meldung(Sortenwarnung(k, QStringLiteral("Braugerste")));
-        }
+        // Each selected production target is checked against the class.
+        const std::string k = Sortenklasse(Als_String(ui->cboSorte->currentText()));
+        const std::string pflanze = Als_String(ui->cboKultur->currentText());
+        const QRadioButton* pz[] = {ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4};
+        for (int i = 0; i < 4; ++i)
+            if (pz[i]->isChecked())
+                if (const auto w = Sortenwarnung(pflanze, k, i + 1, false)) plattform().Meldung(Als_QString(*w));
     });
 }
 
 void frmNodra_B::Sortenpruefung_PZ(int option) {
-    const QString k = Klasse_von(ui->cboSorte->currentText());
-    const QString pflanze = ui->cboKultur->currentText();
-    const bool gerste = pflanze == QStringLiteral("So-Gerste") || pflanze == QStringLiteral("Wi-Gerste");
-    if (pflanze == QStringLiteral("Wi-Weizen")) {
-        const char* ziele[] = {"Qualitätsweizen", "Futter-/Brotweizen", "Brauweizen", "Ethanolweizen"};
-        if (!Weizenklasse_Passt(option, k)) plattform().Meldung(Sortenwarnung(k, QString::fromUtf8(ziele[option - 1])));
-    } else if (gerste && option == 1 && k != QStringLiteral("F")) {
-        plattform().Meldung(Sortenwarnung(k, QStringLiteral("Futtergerste")));
-    } else if (gerste && option == 3 && k != QStringLiteral("BR")) {
-        plattform().Meldung(Sortenwarnung(k, QStringLiteral("Braugerste")));
-    }
+    const auto w = Sortenwarnung(Als_String(ui->cboKultur->currentText()), Sortenklasse(Als_String(ui->cboSorte->currentText())),
+                                 option, true);
+    if (w) plattform().Meldung(Als_QString(*w));
 }
 
 void frmNodra_B::optPZ1_Click() { Sortenpruefung_PZ(1); }
@@ -581,123 +545,54 @@ void frmNodra_B::cmdUeber_Click() {
 
 namespace {
 
-// A numeric box holds no usable amount: empty, zero, or (pasted) text that is
-// no number.
-bool Null_oder_keine_Zahl(const QString& text) {
-    try {
-        return Zahl_Streng(text.toStdString()) == 0.0;
-    } catch (const Laufzeitfehler&) {
-        return true;
-    }
+// What the checks read beside the input record.
+Pruefzusatz Zusatz_Lesen(const Ui::frmNodra_B& u, Integer vorfruchtZeile) {
+    Pruefzusatz z;
+    z.VorfruchtZeile = vorfruchtZeile;
+    z.HaWahl = Gewaehlt(u.grpHa);
+    z.RahmenHa = Sichtbar(u.frmHa);
+    z.RahmenBV = Sichtbar(u.frmBV);
+    z.RahmenHOE = Sichtbar(u.frmHOE);
+    z.RahmenPZ = Sichtbar(u.frmPZ);
+    return z;
 }
 
 }  // namespace
 
+// Shows the first message of a failed check and moves the focus where it
+// names; false when there was one.
+bool frmNodra_B::Mangel_Melden(const std::vector<Mangel>& maengel) {
+    if (maengel.empty()) return true;
+    const Mangel& m = maengel.front();
+    plattform().Meldung(Als_QString(m.Meldung));
+    QWidget* const ziel[] = {nullptr,
+                             Sichtbar(ui->cboKultur) ? ui->cboKultur : ui->cboKultur1,
+                             ui->cboVorfrucht,
+                             ui->txtODMenge,
+                             ui->txtODTS,
+                             ui->txtNmin0_30,
+                             ui->txtNmin30_60};
+    if (QWidget* w = ziel[static_cast<int>(m.Ziel)]) w->setFocus();
+    return false;
+}
+
 bool frmNodra_B::Test_Daten() {
-    auto& p = plattform();
-    if (KulturZeile == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Hauptrfrucht  (...Ende)"));
-        (Sichtbar(ui->cboKultur) ? ui->cboKultur : ui->cboKultur1)->setFocus();
-        return false;
-    }
-    if (ui->cboVorfrucht->currentText() == QStringLiteral("-----") || VorfruchtZeile == 0) {
-        const Antwort a = p.Meldung(
-            QStringLiteral("Es wurde keine Vorfrucht gewählt. Ist das richtig? (Ja = sonstige [-----])"), Knoepfe::JaNein);
-        if (a != Antwort::Ja) {
+    std::vector<Mangel> m = nodra::Test_Daten(Eingabe_Lesen(), Zusatz_Lesen(*ui, VorfruchtZeile));
+    if (!m.empty() && m.front().Frage) {
+        if (plattform().Meldung(Als_QString(m.front().Meldung), Knoepfe::JaNein) != Antwort::Ja) {
             ui->cboVorfrucht->setFocus();
             return false;
         }
         const QString sonstige = Als_QString(Vorfruchttabelle(1, vorfrucht::Name));
         Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(sonstige, Qt::MatchExactly));
         ui->optER1->setChecked(true);
+        m = nodra::Test_Daten(Eingabe_Lesen(), Zusatz_Lesen(*ui, VorfruchtZeile), true);
     }
-    if (Gewaehlt(ui->grpER) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Ernterückstände eingearbeitet   (...Ende)"));
-        return false;
-    }
-    if (ODZeile != 0) {
-        const QString menge = QStringLiteral("Bitte eingeben: Menge organischer Düngestoff   (...Ende)");
-        const QString ts = QStringLiteral("Bitte eingeben: TS-Gehalt organischer Düngestoff   (...Ende)");
-        if (ui->txtODMenge->text().isEmpty() || Null_oder_keine_Zahl(ui->txtODMenge->text())) {
-            p.Meldung(menge);
-            ui->txtODMenge->setFocus();
-            return false;
-        }
-        if (ui->txtODTS->text().isEmpty() || Null_oder_keine_Zahl(ui->txtODTS->text())) {
-            p.Meldung(ts);
-            ui->txtODTS->setFocus();
-            return false;
-        }
-        // Without a spreading period the calculation counts no effect of the
-        // manure: a manure entered is never silently left out.
-        if (Gewaehlt(ui->grpOD) == 0) {
-            p.Meldung(QStringLiteral("Bitte auswählen: Zeitraum organischer Düngestoff   (...Ende)"));
-            return false;
-        }
-    }
-    if (Gewaehlt(ui->grpTiefe) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: durchwurzelbare Tiefe   (...Ende)"));
-        return false;
-    }
-    if (Gewaehlt(ui->grpBA) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Bodenartengruppe  (eventuell auch Schwarzerde) (...Ende)"));
-        return false;
-    }
-    if (Gewaehlt(ui->grpST) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Steingehalt  (...Ende)"));
-        return false;
-    }
-    return true;
+    return Mangel_Melden(m);
 }
 
 bool frmNodra_B::Test_DatenN() {
-    auto& p = plattform();
-    if (Sichtbar(ui->frmHa) && Gewaehlt(ui->grpHa) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Halmstabilisatoreinsatz   (...Ende)"));
-        return false;
-    }
-    if (Sichtbar(ui->frmBV) && Gewaehlt(ui->grpBV) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Blattverlust bei Winterraps   (...Ende)"));
-        return false;
-    }
-    if (Sichtbar(ui->frmHOE) && Gewaehlt(ui->grpHOE) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Höhenlage   (...Ende)"));
-        return false;
-    }
-    if (Gewaehlt(ui->grpE) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Zielertrag  (...Ende)"));
-        return false;
-    }
-    const bool raps = Kulturtabelle(KulturZeile, kultur::Name) == "Wi-Raps";
-    // "sehr kräftig" counts for winter rape only.
-    const int be = Gewaehlt(ui->grpBE);
-    const bool beFehlt =
-        raps ? be == 0
-             : Zahl_Praefix(Kulturtabelle(KulturZeile, kultur::BlockBA12 + kultur::Kor_BeEn1)) > 0 &&
-                   (be == 0 || be == 4);
-    if (beFehlt) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Bestandesentwicklung  (...Ende)"));
-        return false;
-    }
-    if (Sichtbar(ui->frmPZ) && Gewaehlt(ui->grpPZ) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Produktionsziel (...Ende)"));
-        return false;
-    }
-    if (Gewaehlt(ui->grpAZ) == 0) {
-        p.Meldung(QStringLiteral("Bitte auswählen: Ackerzahl  (...Ende)"));
-        return false;
-    }
-    if (ui->txtNmin0_30->text().isEmpty()) {
-        p.Meldung(QStringLiteral("Bitte eingeben: Nmin-Wert 0..30 cm  (...Ende)"));
-        ui->txtNmin0_30->setFocus();
-        return false;
-    }
-    if (ui->txtNmin30_60->text().isEmpty() || Null_oder_keine_Zahl(ui->txtNmin30_60->text())) {
-        p.Meldung(QStringLiteral("Bitte eingeben: Nmin-Wert 30..60 cm  (...Ende)"));
-        ui->txtNmin30_60->setFocus();
-        return false;
-    }
-    return true;
+    return Mangel_Melden(nodra::Test_DatenN(Eingabe_Lesen(), Zusatz_Lesen(*ui, VorfruchtZeile)));
 }
 
 // ---------------------------------------------------------------------------

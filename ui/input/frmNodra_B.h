@@ -8,7 +8,9 @@
 #include <QString>
 #include <QWidget>
 #include <exception>
+#include <vector>
 
+#include "calc/Pruefung.h"
 #include "core/Datensaetze.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
@@ -123,9 +125,10 @@ private:
     void Listenauswahl_Setzen(QComboBox* liste, int index);
     void Handler_der_Liste(QComboBox* liste);
     void Sortenpruefung_PZ(int option);
+    bool Mangel_Melden(const std::vector<Mangel>& maengel);
 
-    // Unchecks the chernozem box, which runs its rule set.
-    void Schwarzerde_Loeschen();
+    // Runs the site rule set of a change on the controls of the window.
+    void Bodenregel(Bodenereignis ereignis);
 
     // Text boxes: focus colouring of all six, the key filter of the four
     // numeric ones, pasting a number, the cap on the two Nmin values.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "ui/Programm.h"
@@ -16,22 +17,6 @@
 #include "ui_frmNodra_BAusgabe.h"
 
 namespace nodra::ui {
-
-namespace {
-
-// A number as the system writes it: German decimal comma, no exponent for
-// the values that occur here.
-QString Zahltext(double wert) {
-    QString t = QString::number(wert, 'g', 15);
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    return t;
-}
-
-QString Ganz(int wert) { return QString::number(wert); }
-
-double Fuehrende_Zahl(const QString& text) { return Zahl_Praefix(Als_String(text)); }
-
-}  // namespace
 
 frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebnis, Ausgabetexte texte,
                                      QWidget* parent)
@@ -78,10 +63,10 @@ void frmNodra_BAusgabe::Form_Load() {
     ui->txtSchlag->setText(t.Schlag);
 
     // Nmin as entered, and the total of the two texts as written here.
-    ui->txtNmin30_60->setText(Zahltext(Zahl_Praefix(ein_.Nmin30_60)));
-    ui->txtNmin0_30->setText(Zahltext(Zahl_Praefix(ein_.Nmin0_30)));
-    ui->txtNmin->setText(
-        Zahltext(Fuehrende_Zahl(ui->txtNmin0_30->text()) + Fuehrende_Zahl(ui->txtNmin30_60->text())));
+    ui->txtNmin30_60->setText(Als_QString(Nmin_Anzeige(ein_.Nmin30_60)));
+    ui->txtNmin0_30->setText(Als_QString(Nmin_Anzeige(ein_.Nmin0_30)));
+    ui->txtNmin->setText(Als_QString(Zahl_Anzeige(Zahl_Praefix(Als_String(ui->txtNmin0_30->text())) +
+                                        Zahl_Praefix(Als_String(ui->txtNmin30_60->text())))));
 
     ui->lblVF->setText(ui->lblVF->text() + QStringLiteral(" (") + Als_QString(ein_.Vorfrucht) + QStringLiteral(")"));
     ui->lblSo->setText(ui->lblSo->text() + QStringLiteral(" (") +
@@ -143,47 +128,21 @@ void frmNodra_BAusgabe::Form_Load() {
         erweitern(ui->lblBE);
     });
 
-    // Values. The sums are shown as they come out; they cannot overflow here.
-    const Ergebnisdaten& e = erg_;
-    schritt([&] { ui->txtKor_ST->setText(Als_QString(Rund_Text(e.Kor_ST, 0))); });
-    schritt([&] { ui->txtKor_BA->setText(Als_QString(Rund_Text(e.Kor_BA, 0))); });
-    ui->txtKor_AZ->setText(Ganz(e.Kor_AZ));
-    schritt([&] { ui->txtKor_90->setText(Als_QString(Rund_Text(double(e.Nmin60_90_Wert) - e.NminRest, 0))); });
-    ui->txtNmin_Pfl->setText(Ganz(e.Nmin_Pfl));
-    ui->txtKor_HOE->setText(Ganz(e.Kor_HOE));
-    ui->txtKor_ERT->setText(Ganz(e.Kor_ERT_Basis + e.Kor_ERT_Zuschlag));
-    ui->txtKor_So->setText(Ganz(e.Kor_So_Basis + e.Kor_So_Zuschlag));
-    ui->txtKor_BeEn->setText(Ganz(e.Kor_BeEn));
-    ui->txtKor_VF->setText(Ganz(e.Kor_VF));
-    ui->txtKor_OD->setText(Ganz(e.Kor_OD));
-    ui->txtKor_Ha->setText(Ganz(e.Kor_Ha_Basis + e.Kor_Ha_Zuschlag));
-    ui->txtNSoll->setText(Ganz(e.NSoll_Basis + e.NSoll_Zuschlag));
-    ui->txtNSoll_Kor->setText(Ganz(e.NSoll_Basis + e.NSoll_Zuschlag + e.Kor_HOE + e.Kor_ERT_Basis +
-                                   e.Kor_ERT_Zuschlag + e.Kor_So_Basis + e.Kor_So_Zuschlag + e.Kor_BeEn + e.Kor_VF +
-                                   e.Kor_OD + e.Kor_Ha_Basis + e.Kor_Ha_Zuschlag));
-
-    // Remarks. Remark 86 (row 87), the supplement to the 1a application,
-    // is left out when there is no 1a application.
+    // Values and remarks.
+    const Ergebnisanzeige a = Ergebnis_Anzeigen(erg_);
+    for (int i = 0; i < a.Fehler; ++i) plattform().Meldung(QString::fromUtf8(MeldungBerechnungsfehler));
+    const std::pair<QLineEdit*, const std::string*> werte[] = {
+        {ui->txtKor_ST, &a.Kor_ST},   {ui->txtKor_BA, &a.Kor_BA},     {ui->txtKor_AZ, &a.Kor_AZ},
+        {ui->txtKor_90, &a.Kor_90},   {ui->txtNmin_Pfl, &a.Nmin_Pfl}, {ui->txtKor_HOE, &a.Kor_HOE},
+        {ui->txtKor_ERT, &a.Kor_ERT}, {ui->txtKor_So, &a.Kor_So},     {ui->txtKor_BeEn, &a.Kor_BeEn},
+        {ui->txtKor_VF, &a.Kor_VF},   {ui->txtKor_OD, &a.Kor_OD},     {ui->txtKor_Ha, &a.Kor_Ha},
+        {ui->txtNSoll, &a.NSoll},     {ui->txtNSoll_Kor, &a.NSoll_Kor}};
+    for (const auto& [feld, wert] : werte)
+        if (!wert->empty()) feld->setText(Als_QString(*wert));
     ui->lstBem->clear();
-    zeilen_ = 0;
-    for (const Integer r : e.Bemerkungen) {
-        if (r == FreierBemerkungsplatz) continue;
-        if (r == bemerkung::Zeile(bemerkung::ZuschlagWeizenSchwereBoeden) && e.N1aGabe == 0) continue;
-        schritt([&] {
-            const QString z1 = Als_QString(Bemerkungstabelle(r, 2));
-            const QString z2 = Als_QString(Bemerkungstabelle(r, 3));
-            ui->lstBem->addItem(QStringLiteral("- ") + z1);
-            ++zeilen_;
-            if (!z2.isEmpty()) {
-                ui->lstBem->addItem(QStringLiteral("  ") + z2);
-                ++zeilen_;
-            }
-        });
-    }
-    ui->lstBem->addItem(QString());
-    ui->lstBem->addItem(QStringLiteral("Bitte beachten: Eine hohe Effektivität der N-Düngung erfordert eine ausreichende"));
-    ui->lstBem->addItem(QStringLiteral("Versorgung mit allen anderen Nährstoffen, insbesondere von Phosphor und Kalium!"));
-    zeilen_ += 3;
+    for (const std::string& z : a.Bemerkungszeilen) ui->lstBem->addItem(Als_QString(z));
+    for (const char* z : Schlusszeilen) ui->lstBem->addItem(QString::fromUtf8(z));
+    zeilen_ = ui->lstBem->count();
     for (int i = 0; i < ui->lstBem->count(); ++i) ui->lstBem->item(i)->setSizeHint(QSize(steuer::Pixel(7600), 12));
 
     // The list grows with its lines; the disclaimer moves below it.
@@ -195,16 +154,10 @@ void frmNodra_BAusgabe::Form_Load() {
     }
     if (hinweisOben_[4] + HinweisHoehe[4] + 1000 > hoehe_) Groesse_Setzen(11800);
 
-    schritt([&] {
-        if (e.N1aSpanne)
-            ui->txtN1aGabe->setText(QStringLiteral("0-20"));
-        else if (e.N1aGabe < 1)
-            ui->txtN1aGabe->setText(QStringLiteral("0"));
-        else
-            ui->txtN1aGabe->setText(Ganz(Rund5(Plus(e.N1aGabe, e.N1aZuschlag))));
-    });
-    schritt([&] { ui->txtN1bGabe->setText(Ganz(Rund5(e.N1bGabe))); });
-    schritt([&] { ui->txtN2Gabe->setText(Ganz(Rund5(e.N2Gabe))); });
+    const std::pair<QLineEdit*, const std::string*> gaben[] = {
+        {ui->txtN1aGabe, &a.N1aGabe}, {ui->txtN1bGabe, &a.N1bGabe}, {ui->txtN2Gabe, &a.N2Gabe}};
+    for (const auto& [feld, wert] : gaben)
+        if (!wert->empty()) feld->setText(Als_QString(*wert));
 }
 
 void frmNodra_BAusgabe::cmdZurück_Click() { close(); }

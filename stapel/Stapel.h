@@ -1,0 +1,47 @@
+// Batch evaluation: many fields from a CSV file as German spreadsheets write
+// it, one result row per field, with the checks of the input window.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nodra::stapel {
+
+// Input columns, named and ordered as the input window shows its inputs.
+const std::vector<std::string>& Eingabespalten();
+// Result columns added behind the input columns.
+const std::vector<std::string>& Ergebnisspalten();
+
+struct Zeilenergebnis {
+    bool berechnet = false;
+    std::vector<std::string> werte;  // one per result column except "Meldungen"; empty when not calculated
+    std::vector<std::string> meldungen;
+};
+
+// Evaluates one field: its cells in the order of Eingabespalten().
+Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen);
+
+// Header and the winter wheat example, as a CSV text with byte-order mark.
+std::string Vorlage();
+
+// Appends one CSV row (semicolon, CRLF) to `aus`, quoting where needed.
+void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder);
+
+struct Laufbericht {
+    long berechnet = 0;
+    long nichtBerechnet = 0;
+    std::string fehler;  // a fault of the whole run (file, header); nothing is written then
+};
+
+// Reads `eingabe` row by row and writes `ausgabe` safely (a temporary file
+// renamed at the end). Bad rows are named on `protokoll` with their line
+// number; `fortschritt` shows a progress line for large files.
+Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
+                            bool fortschritt);
+
+// The whole program: arguments as main receives them; returns the exit status.
+int Programm(int argc, char** argv);
+
+}  // namespace nodra::stapel
