@@ -3,7 +3,8 @@
 set -euo pipefail
 
 PAKETE=(build-essential cmake time qt6-base-dev qt6-base-dev-tools libgl-dev
-        libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+        libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+        fonts-dejavu-core fonts-dejavu-extra)
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

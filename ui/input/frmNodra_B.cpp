@@ -14,9 +14,11 @@
 
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
+#include "ui/Fensterhilfen.h"
 #include "ui/Programm.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
+#include "ui/input/Zahlenfeld.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
 #include "ui/result/frmNodra_BAusgabe.h"
@@ -182,6 +184,8 @@ frmNodra_B::frmNodra_B(QWidget* parent) : QWidget(parent), ui(new Ui::frmNodra_B
     setFixedSize(size());
     Verbinden();
     Form_Load();
+    Fenster_Einrichten(*this);
+    In_Bildschirm_Einpassen(*this);
 }
 
 frmNodra_B::~frmNodra_B() {
@@ -235,7 +239,8 @@ void frmNodra_B::Verbinden() {
     connect(ui->chkSchwarzerde, &QCheckBox::toggled, this, [this] { chkSchwarzerde_Click(); });
     connect(ui->txtNmin0_30, &QLineEdit::textChanged, this, [this] { txtNmin0_30_Change(); });
     connect(ui->txtNmin30_60, &QLineEdit::textChanged, this, [this] { txtNmin30_60_Change(); });
-    Textfelder_Einrichten();
+    ui->txtBetrieb->Zeichen_Begrenzen(30);
+    ui->txtSchlag->Zeichen_Begrenzen(30);
 }
 
 void frmNodra_B::Handler_der_Liste(QComboBox* liste) {
@@ -721,12 +726,12 @@ bool frmNodra_B::Test_Daten() {
         const QString ts = QStringLiteral("Bitte eingeben: TS-Gehalt organischer Düngestoff   (...Ende)");
         if (ui->txtODMenge->text().isEmpty() || Null_oder_keine_Zahl(ui->txtODMenge->text())) {
             p.Meldung(menge);
-            ui->txtODMenge->setFocus();
+            ui->txtODMenge->Fokus_Geben();
             return false;
         }
         if (ui->txtODTS->text().isEmpty() || Null_oder_keine_Zahl(ui->txtODTS->text())) {
             p.Meldung(ts);
-            ui->txtODTS->setFocus();
+            ui->txtODTS->Fokus_Geben();
             return false;
         }
         // Without a spreading period the calculation counts no effect of the
@@ -788,12 +793,12 @@ bool frmNodra_B::Test_DatenN() {
     }
     if (ui->txtNmin0_30->text().isEmpty()) {
         p.Meldung(QStringLiteral("Bitte eingeben: Nmin-Wert 0..30 cm  (...Ende)"));
-        ui->txtNmin0_30->setFocus();
+        ui->txtNmin0_30->Fokus_Geben();
         return false;
     }
     if (ui->txtNmin30_60->text().isEmpty() || Null_oder_keine_Zahl(ui->txtNmin30_60->text())) {
         p.Meldung(QStringLiteral("Bitte eingeben: Nmin-Wert 30..60 cm  (...Ende)"));
-        ui->txtNmin30_60->setFocus();
+        ui->txtNmin30_60->Fokus_Geben();
         return false;
     }
     return true;

@@ -13,7 +13,6 @@
 #include "core/Datensaetze.h"
 
 class QComboBox;
-class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 
@@ -114,8 +113,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
-    // Focus, key and mouse events of the six text boxes.
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     void Form_Load();
@@ -131,15 +128,7 @@ private:
     // Unchecks the chernozem box, which runs its rule set.
     void Schwarzerde_Loeschen();
 
-    // Text boxes: focus colouring of all six, the key filter of the four
-    // numeric ones, pasting a number, the cap on the two Nmin values.
-    void Textfelder_Einrichten();
-    bool Zahlenfeld(const QObject* feld) const;
-    void Fokus_Erhalten(QLineEdit* feld);
-    void Fokus_Verloren(QLineEdit* feld);
-    // True when the key is used up here and must not reach the box.
-    bool Tastenfilter(QLineEdit* feld, const QKeyEvent& taste);
-    void Zahl_Einfuegen(QLineEdit* feld);
+    // The cap on the two Nmin values.
     void Nmin_Begrenzen(QLineEdit* geaendert, const QLineEdit* andere);
 
     Ui::frmNodra_B* ui;

@@ -13,6 +13,7 @@ public:
     bool LinkOeffnen(const QUrl& link) override;
     QDate Heute() override;
     QSize Bildschirm() override;
+    QRect Arbeitsflaeche() override;
 };
 
 }  // namespace nodra::ui
