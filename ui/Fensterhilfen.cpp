@@ -2,7 +2,9 @@
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -37,6 +39,24 @@ protected:
         if (!knopf || !knopf->isEnabled() || !knopf->isVisible()) return false;
         knopf->click();
         return true;
+    }
+};
+
+// Once the window is on screen the window manager's frame is known: a window
+// that stands off the screen with it after all is placed again.
+class Nachpruefen : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Show) {
+            QPointer<QWidget> fenster = qobject_cast<QWidget*>(ziel);
+            QTimer::singleShot(300, fenster, [fenster] {
+                if (fenster && fenster->isVisible()) In_Bildschirm_Einpassen(*fenster);
+            });
+        }
+        return false;
     }
 };
 
@@ -78,6 +98,7 @@ void Fenster_Einrichten(QWidget& fenster) {
     static const bool geladen = (Bilder_Laden(), true);
     (void)geladen;
     fenster.setWindowIcon(QIcon(QStringLiteral(":/bilder/nodra-l.png")));
+    fenster.installEventFilter(new Nachpruefen(&fenster));
     auto* enter = new EnterTaste(&fenster);
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>()) knopf->installEventFilter(enter);
 }

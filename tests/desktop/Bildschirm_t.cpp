@@ -24,6 +24,9 @@ namespace {
 // position on, are counted with a generous allowance.
 void LiegtAufDemSchirm(QWidget* fenster, const char* name) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster)) << name;
+    EXPECT_FALSE(fenster->windowIcon().isNull()) << name;
+    // The size is fixed: nothing to resize or maximise.
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize()) << name;
     const QRect frei = fenster->screen()->availableGeometry();
     QRect aussen = fenster->frameGeometry();
     if (aussen == fenster->geometry()) aussen = QRect(fenster->pos(), fenster->size().grownBy(QMargins(8, 30, 8, 8)));
@@ -78,6 +81,7 @@ TEST(Bildschirm, JedesFensterGanzAufDemSchirmUndNichtsAbgeschnitten) {
         QWidget* dialog = Offenes_Fenster(&f);
         ASSERT_NE(dialog, nullptr) << knopf;
         LiegtAufDemSchirm(dialog, knopf);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMaximizeButtonHint) << knopf;
         BeschriftungenPassen(*dialog, knopf);
         dialog->close();
         ASSERT_TRUE(Warten([&] { return f.isVisible(); }));
