@@ -66,6 +66,24 @@ TEST_F(Tastatur, TabUndUmschaltTabDurchDieZahlenfelder) {
         EXPECT_EQ(T(zweites)->text(), QStringLiteral("18"));
     }
     EXPECT_TRUE(antwort.gesehen.isEmpty());
+
+    // Enter moves on as Tab does: 30, Enter, 20, Enter lands on the
+    // calculate button, and one more Enter presses it.
+    T("txtNmin0_30")->clear();
+    Klicken(T("txtNmin0_30"));
+    ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == T("txtNmin0_30"); }));
+    Tippen(QStringLiteral("30"));
+    Taste(QStringLiteral("Return"));
+    Tippen(QStringLiteral("20"));
+    Taste(QStringLiteral("Return"));
+    ASSERT_TRUE(Warten([&] { return QApplication::focusWidget() == Element<QWidget>(f, "cmdBerechnenAusgabe"); }))
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "-") << " "
+        << T("txtNmin0_30")->text().toStdString() << " " << T("txtNmin30_60")->text().toStdString();
+    EXPECT_EQ(T("txtNmin0_30")->text(), QStringLiteral("30"));
+    EXPECT_EQ(T("txtNmin30_60")->text(), QStringLiteral("20"));
+    Taste(QStringLiteral("Return"));
+    ASSERT_TRUE(Warten([&] { return antwort.gesehen.size() == 1; }));
+    EXPECT_EQ(antwort.gesehen[0].text.toStdString(), "Bitte auswählen: Hauptrfrucht  (...Ende)");
 }
 
 // Each message that names a missing number moves the focus to its box; what
