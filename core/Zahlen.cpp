@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace nodra {
@@ -29,12 +30,20 @@ double AlsDouble(const std::string& zahl) {
     const char* ende = zahl.data() + zahl.size();
     auto [ptr, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // Decide between overflow and underflow by the exponent's size.
+        // Decide between overflow and underflow by the decimal magnitude:
+        // the place of the first digit that is not 0, plus the exponent.
         const bool negativ = !zahl.empty() && zahl[0] == '-';
         const auto e = zahl.find('e');
-        bool klein = false;
-        if (e != std::string::npos && e + 1 < zahl.size() && zahl[e + 1] == '-') klein = true;
-        if (klein) return negativ ? -0.0 : 0.0;
+        const std::string mantisse = zahl.substr(0, e);
+        long groesse = 0;
+        const auto punkt = mantisse.find('.');
+        const auto erste = mantisse.find_first_of("123456789");
+        if (erste != std::string::npos) {
+            const auto ganzEnde = punkt == std::string::npos ? mantisse.size() : punkt;
+            groesse = erste < ganzEnde ? static_cast<long>(ganzEnde - erste) : -static_cast<long>(erste - punkt - 1);
+        }
+        if (e != std::string::npos) groesse += std::strtol(zahl.c_str() + e + 1, nullptr, 10);
+        if (groesse <= 0) return negativ ? -0.0 : 0.0;
         return negativ ? -HUGE_VAL : HUGE_VAL;
     }
     (void)ptr;

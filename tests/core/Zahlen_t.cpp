@@ -77,6 +77,13 @@ TEST(ZahlPraefix, ExponentMitEOderD) {
     EXPECT_EQ(Zahl_Praefix("E5"), 0.0);
     EXPECT_TRUE(std::isinf(Zahl_Praefix("1e999999999")));
     EXPECT_EQ(Zahl_Praefix("1e-999999999"), 0.0);
+    // Too small or too large without an exponent, and with both together.
+    const std::string nullen(400, '0');
+    EXPECT_EQ(Zahl_Praefix("0." + nullen + "1"), 0.0);
+    EXPECT_EQ(Zahl_Praefix("-0." + nullen + "1"), 0.0);
+    EXPECT_TRUE(std::isinf(Zahl_Praefix("1" + nullen)));
+    EXPECT_EQ(Zahl_Praefix("1" + nullen + "e-800"), 0.0);
+    EXPECT_TRUE(std::isinf(Zahl_Praefix("0." + nullen + "1e800")));
 }
 
 TEST(RundGerade, HalbeZurGeradenZahl) {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 
+#include "ui/Fensterhilfen.h"
 #include "ui/Steuerhilfen.h"
 
 namespace nodra::ui {
@@ -12,8 +13,13 @@ Begleitfenster::Begleitfenster(QWidget* hauptfenster) : QWidget(nullptr), hauptf
 }
 
 void Begleitfenster::Einrichten() {
+    // Fixed size: no resizing, no maximise button.
+    setFixedSize(size());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     steuer::Zentrieren(*this);
     steuer::Weiss_Faerben(*this);
+    Fenster_Einrichten(*this);
+    In_Bildschirm_Einpassen(*this);
 }
 
 bool Begleitfenster::event(QEvent* ereignis) {

@@ -15,10 +15,12 @@
 
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
+#include "ui/Fensterhilfen.h"
 #include "ui/Programm.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
+#include "ui/input/Zahlenfeld.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
 #include "ui_frmNodra_B.h"
@@ -100,6 +102,8 @@ frmNodra_B::frmNodra_B(QWidget* parent) : QWidget(parent), ui(new Ui::frmNodra_B
     setFixedSize(size());
     Verbinden();
     Form_Load();
+    Fenster_Einrichten(*this);
+    In_Bildschirm_Einpassen(*this);
 }
 
 frmNodra_B::~frmNodra_B() {
@@ -153,7 +157,8 @@ void frmNodra_B::Verbinden() {
     connect(ui->chkSchwarzerde, &QCheckBox::toggled, this, [this] { chkSchwarzerde_Click(); });
     connect(ui->txtNmin0_30, &QLineEdit::textChanged, this, [this] { txtNmin0_30_Change(); });
     connect(ui->txtNmin30_60, &QLineEdit::textChanged, this, [this] { txtNmin30_60_Change(); });
-    Textfelder_Einrichten();
+    ui->txtBetrieb->Zeichen_Begrenzen(30);
+    ui->txtSchlag->Zeichen_Begrenzen(30);
 }
 
 void frmNodra_B::Handler_der_Liste(QComboBox* liste) {
@@ -572,7 +577,14 @@ bool frmNodra_B::Mangel_Melden(const std::vector<Mangel>& maengel) {
                              ui->txtODTS,
                              ui->txtNmin0_30,
                              ui->txtNmin30_60};
-    if (QWidget* w = ziel[static_cast<int>(m.Ziel)]) w->setFocus();
+    if (QWidget* w = ziel[static_cast<int>(m.Ziel)]) {
+        // A text box selects its whole text at once, whenever the window
+        // gets its activation back from the message box.
+        if (auto* feld = qobject_cast<Textfeld*>(w))
+            feld->Fokus_Geben();
+        else
+            w->setFocus();
+    }
     return false;
 }
 

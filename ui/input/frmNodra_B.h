@@ -15,7 +15,6 @@
 #include "ui/result/frmNodra_BAusgabe.h"
 
 class QComboBox;
-class QKeyEvent;
 class QLineEdit;
 
 namespace Ui {
@@ -51,8 +50,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
-    // Focus, key and mouse events of the six text boxes.
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     Integer KulturZeile = 0;
@@ -130,15 +127,7 @@ private:
     // Runs the site rule set of a change on the controls of the window.
     void Bodenregel(Bodenereignis ereignis);
 
-    // Text boxes: focus colouring of all six, the key filter of the four
-    // numeric ones, pasting a number, the cap on the two Nmin values.
-    void Textfelder_Einrichten();
-    bool Zahlenfeld(const QObject* feld) const;
-    void Fokus_Erhalten(QLineEdit* feld);
-    void Fokus_Verloren(QLineEdit* feld);
-    // True when the key is used up here and must not reach the box.
-    bool Tastenfilter(QLineEdit* feld, const QKeyEvent& taste);
-    void Zahl_Einfuegen(QLineEdit* feld);
+    // The cap on the two Nmin values.
     void Nmin_Begrenzen(QLineEdit* geaendert, const QLineEdit* andere);
 
     Ui::frmNodra_B* ui;

@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/Fensterhilfen.h"
+
 namespace nodra::ui {
 
 namespace {
@@ -186,12 +188,15 @@ private:
 }  // namespace
 
 void Fenster_Zeichnen(QWidget& fenster, QPainter& maler, const QRect& seite) {
+    // A window too large for its screen shows its controls scrolled; the
+    // printout shows all of them.
+    QWidget& inhalt = Fensterinhalt(fenster);
     Aufnahme bild;
     {
         QPainter aufnahme(&bild);
-        fenster.render(&aufnahme, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+        inhalt.render(&aufnahme, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
     }
-    const QSize groesse = fenster.size();
+    const QSize groesse = inhalt.size();
     if (groesse.isEmpty() || !maler.device()) return;
     const double s = std::min(double(seite.width()) / groesse.width(), double(seite.height()) / groesse.height());
     maler.save();

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QPageLayout>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QUrl>
@@ -45,6 +46,9 @@ public:
     virtual bool LinkOeffnen(const QUrl& link) = 0;
     virtual QDate Heute() = 0;
     virtual QSize Bildschirm() = 0;
+    // The part of the screen that windows may cover (without task bars and
+    // panels), in the program's coordinates.
+    virtual QRect Arbeitsflaeche() { return QRect(QPoint(0, 0), Bildschirm()); }
 };
 
 // The platform the windows use; the Qt one unless a test installed another.

@@ -186,4 +186,9 @@ QSize QtPlattform::Bildschirm() {
     return s ? s->geometry().size() : QSize(1024, 768);
 }
 
+QRect QtPlattform::Arbeitsflaeche() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 }  // namespace nodra::ui

@@ -16,6 +16,7 @@ public:
     bool LinkOeffnen(const QUrl& link) override;
     QDate Heute() override;
     QSize Bildschirm() override;
+    QRect Arbeitsflaeche() override;
 };
 
 }  // namespace nodra::ui

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
+#include "ui/Fensterhilfen.h"
 #include "ui/Programm.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/platform/Plattform.h"
@@ -26,12 +28,17 @@ frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebni
       erg_(std::move(ergebnis)),
       texte_(std::move(texte)) {
     ui->setupUi(this);
+    // The values show what the program computed; they can be selected and
+    // copied, not changed.
+    for (QLineEdit* t : findChildren<QLineEdit*>()) t->setReadOnly(true);
     lblHinweis_ = {ui->lblHinweis_0, ui->lblHinweis_1, ui->lblHinweis_2, ui->lblHinweis_3, ui->lblHinweis_4};
     connect(ui->cmdZurück, &QPushButton::clicked, this, [this] { cmdZurück_Click(); });
     connect(ui->cmdDruck, &QPushButton::clicked, this, [this] { cmdDruck_Click(); });
     connect(ui->cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
     Groesse_Setzen(hoehe_);
     Form_Load();
+    Fenster_Einrichten(*this);
+    In_Bildschirm_Einpassen(*this);
 }
 
 frmNodra_BAusgabe::~frmNodra_BAusgabe() { delete ui; }
@@ -57,6 +64,9 @@ void frmNodra_BAusgabe::Form_Load() {
     ui->lblNodra->setText(Programmtitel);
     steuer::Zentrieren(*this);
     steuer::Weiss_Faerben(*this);
+    // The window is white: labels need no background of their own, and so
+    // a label never covers the line above it or the border of the list.
+    for (QLabel* l : findChildren<QLabel*>()) l->setAutoFillBackground(false);
     ui->lblDatum->setText(plattform().Heute().toString(QStringLiteral("dd.MM.yyyy")));
     ui->lblVersionStand->setText(Versionszeile());
     ui->txtBetrieb->setText(t.Betrieb);
@@ -152,7 +162,10 @@ void frmNodra_BAusgabe::Form_Load() {
         hinweisOben_[i] = hinweisOben_[i] + listenhoehe_ - 500;
         steuer::Setze_Twips(lblHinweis_[i], HinweisLinks[i], hinweisOben_[i], HinweisBreite[i], HinweisHoehe[i]);
     }
-    if (hinweisOben_[4] + HinweisHoehe[4] + 1000 > hoehe_) Groesse_Setzen(11800);
+    // The window grows to 11800 twips, and beyond where the list needs it:
+    // no remark and no disclaimer line is cut.
+    const int unten = hinweisOben_[4] + HinweisHoehe[4] + 1000;
+    if (unten > hoehe_) Groesse_Setzen(std::max(11800, unten));
 
     const std::pair<QLineEdit*, const std::string*> gaben[] = {
         {ui->txtN1aGabe, &a.N1aGabe}, {ui->txtN1bGabe, &a.N1bGabe}, {ui->txtN2Gabe, &a.N2Gabe}};

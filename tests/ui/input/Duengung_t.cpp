@@ -80,17 +80,6 @@ TEST_F(Duengung, VonFestZuFluessigMitDreiStellen) {
               QStringList({"Düngermenge wird von: 100 auf 0 gesetzt. (maximale Stellenzahl: 2)"}));
     EXPECT_EQ(T("txtODMenge")->text(), QStringLiteral("0"));
 
-    // A pasted decimal does not fit two places either; cutting it would
-    // change the amount.
-    Waehlt(L("cboOD"), QStringLiteral("Schafmist"));
-    T("txtODMenge")->setFocus();
-    p.ablage = QStringLiteral("2.5");
-    QTest::keyClick(T("txtODMenge"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(T("txtODMenge")->text(), QStringLiteral("2,5"));
-    Waehlt(L("cboOD"), QStringLiteral("Biogasgülle"));
-    EXPECT_EQ(Neue_Meldungen(),
-              QStringList({"Düngermenge wird von: 2,5 auf 0 gesetzt. (maximale Stellenzahl: 2)"}));
-    EXPECT_EQ(T("txtODMenge")->text(), QStringLiteral("0"));
 }
 
 TEST_F(Duengung, ZeitraumWirdVerlangt) {

@@ -117,6 +117,15 @@ TEST_F(Textfelder, NurZiffernUndRuecktaste) {
     b->setFocus();
     Tippt(b, QStringLiteral("Gut Süßfeld-Nord, Parz. 7/8 (ä) und mehr"));
     EXPECT_EQ(b->text(), QStringLiteral("Gut Süßfeld-Nord, Parz. 7/8 (ä"));
+    // The limit counts whole characters: one outside the basic plane is
+    // never cut in half.
+    const QString ahre = QStringLiteral("\U0001F33E");
+    b->clear();
+    b->insert(QString(29, QLatin1Char('a')) + ahre + ahre);
+    EXPECT_EQ(b->text(), QString(29, QLatin1Char('a')) + ahre);
+    b->clear();
+    b->insert(QString(31, QLatin1Char('a')).replace(29, 1, ahre));
+    EXPECT_EQ(b->text(), QString(29, QLatin1Char('a')) + ahre);
 }
 
 TEST_F(Textfelder, EingabetasteGehtZumNaechstenFeld) {
@@ -187,9 +196,17 @@ TEST_F(Textfelder, EinfuegenNimmtDieFuehrendeZahl) {
     EXPECT_EQ(n->text(), QStringLiteral("0"));
     Einfuegen(n, QStringLiteral(" 4 5\n"));
     EXPECT_EQ(n->text(), QStringLiteral("45"));
-    // A decimal keeps its decimal part, with the comma.
-    Einfuegen(n, QStringLiteral("1.5"));
-    EXPECT_EQ(n->text(), QStringLiteral("1,5"));
+    // Whole numbers only: a decimal, with a point or the German comma,
+    // leaves the box as it was; a decimal part of zeros is none.
+    for (const char* ablage : {"1.5", "1,5", "0.5", "0,5 kg"}) {
+        Einfuegen(n, QString::fromUtf8(ablage));
+        EXPECT_EQ(n->text(), QStringLiteral("45")) << ablage;
+    }
+    Einfuegen(n, QStringLiteral("12,0"));
+    EXPECT_EQ(n->text(), QStringLiteral("12"));
+    // A number too small to be written reads as 0.
+    Einfuegen(n, QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1"));
+    EXPECT_EQ(n->text(), QStringLiteral("0"));
     // Shift+Insert pastes in the same way.
     p.ablage = QStringLiteral("70 kg N");
     Taste(n, Qt::Key_Insert, Qt::ShiftModifier);

@@ -12,6 +12,7 @@
 #include "tests/ui/Testhilfen.h"
 #include "tests/ui/input/Eingabefenster.h"
 #include "tests/ui/SkriptPlattform.h"
+#include "ui/input/Zahlenfeld.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace nodra::ui::test {
@@ -81,8 +82,8 @@ TEST_F(Hauptfenster, FrischerStart) {
     EXPECT_EQ(O("optE2")->x(), 128);
     for (QLineEdit* t : f.findChildren<QLineEdit*>()) EXPECT_TRUE(t->text().isEmpty()) << t->objectName().toStdString();
 
-    EXPECT_EQ(T("txtBetrieb")->maxLength(), 30);
-    EXPECT_EQ(T("txtSchlag")->maxLength(), 30);
+    EXPECT_EQ(Element<Textfeld>(f, "txtBetrieb")->Zeichengrenze(), 30);
+    EXPECT_EQ(Element<Textfeld>(f, "txtSchlag")->Zeichengrenze(), 30);
     for (const char* n : {"txtNmin0_30", "txtNmin30_60", "txtNmin60_90", "txtODMenge"}) EXPECT_EQ(T(n)->maxLength(), 3);
     EXPECT_EQ(T("txtODTS")->maxLength(), 2);
 

@@ -58,6 +58,10 @@ TEST_F(Ergebnisfenster, OhneBemerkungenNurDieSchlusszeilen) {
     EXPECT_EQ(Element(a, "lblHinweis_4")->y(), 602);
     EXPECT_EQ(a.height(), 741);
     EXPECT_TRUE(Element(a, "cmdTest")->isHidden());
+    // Shown after a printout, the test button lies beside the others.
+    EXPECT_FALSE(Element(a, "cmdTest")->geometry().intersects(Element(a, "cmdZurück")->geometry()));
+    // The values can be copied, not changed.
+    for (const QLineEdit* t : a.findChildren<QLineEdit*>()) EXPECT_TRUE(t->isReadOnly()) << t->objectName().toStdString();
     EXPECT_EQ(Knopf(a, "cmdZurück")->toolTip(), QStringLiteral("Zurück zur Dateneingabe"));
 }
 
@@ -73,8 +77,10 @@ TEST_F(Ergebnisfenster, ZehnZweizeiligeBemerkungenVergroessernDasFenster) {
     EXPECT_EQ(Zeilen(a)[1], QStringLiteral("  (kg/ha) berücksichtigt."));
     EXPECT_EQ(a.Listenhoehe_Twips(), 4508);
     EXPECT_EQ(a.Hinweis_Oben_Twips(2), 8565 + 4008);
-    EXPECT_EQ(a.Hoehe_Twips(), 11800);
-    EXPECT_EQ(a.height(), (11800 - frmNodra_BAusgabe::RahmenTwips + 7) / 15);
+    // The window grows beyond 11800 twips until the last disclaimer line
+    // (bottom 8940 + 4008 + 225) has its margin of 1000 below.
+    EXPECT_EQ(a.Hoehe_Twips(), 14173);
+    EXPECT_EQ(a.height(), (14173 - frmNodra_BAusgabe::RahmenTwips + 7) / 15);
 }
 
 TEST_F(Ergebnisfenster, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {

@@ -1,0 +1,24 @@
+// What every window of the program does on a desktop: the program's icon,
+// Enter on a command button, and a place wholly on the screen.
+#pragma once
+
+class QWidget;
+
+namespace nodra::ui {
+
+// The program's icon in the title bar, and Enter presses the command button
+// that has the focus (as Space does).
+void Fenster_Einrichten(QWidget& fenster);
+
+// Keeps the window, title bar included, on the free area of the screen.
+// A window whose designed size fits keeps its size and place (it is only
+// moved back onto the screen where it stands off it). Where the designed size
+// does not fit, the window becomes as large as the screen allows, centred on
+// it, and its content scrolls. Call when the window has its final size.
+void In_Bildschirm_Einpassen(QWidget& fenster);
+
+// The widget holding the controls of the window at their designed size: the
+// window itself, or its scrolled content.
+QWidget& Fensterinhalt(QWidget& fenster);
+
+}  // namespace nodra::ui
