@@ -20,16 +20,8 @@ if [ -z "${NODRA_DRUCK_XVFB:-}" ]; then
 fi
 [ "$(id -u)" -eq 0 ] || ueberspringen "braucht root (das cups-pdf-Backend läuft nur als root)"
 
-pakete=(cups printer-driver-cups-pdf poppler-utils)
-fehlend=()
-for p in "${pakete[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
-done
-if ((${#fehlend[@]})); then
-  echo "Installiere: ${fehlend[*]}"
-  { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-      "${fehlend[@]}"; } >/dev/null 2>&1 || ueberspringen "Pakete nicht installierbar: ${fehlend[*]}"
-fi
+"$hier/../../scripts/setup.sh" cups printer-driver-cups-pdf poppler-utils >/dev/null 2>&1 \
+  || ueberspringen "Pakete nicht installierbar: cups printer-driver-cups-pdf poppler-utils"
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 for d in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf "$ppd"; do
   [ -e "$d" ] || ueberspringen "$d fehlt"
