@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bau=${1:-build-bench}
 gross=${2:-1000000}
 if [ ! -x "$bau/app/nodra-l-stapel" ]; then
-  cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DNODRA_TESTS=OFF > /dev/null
+  cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
   cmake --build "$bau" -j2 --target nodra-l-stapel > /dev/null
 fi
 prog="$bau/app/nodra-l-stapel"
