@@ -1,0 +1,88 @@
+#include "ui/Barrierefreiheit.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+#include "ui/info/Begleitfenster.h"
+
+namespace nodra::ui {
+
+QColor Auswahlfarbe() { return QColor(0x24, 0x6e, 0xa0); }
+
+namespace {
+
+// The information and about windows are plain windows to the toolkit; a
+// screen reader reads a window's text on opening only when it is a dialog.
+QAccessibleInterface* Dialogrolle(const QString&, QObject* objekt) {
+    if (auto* fenster = dynamic_cast<Begleitfenster*>(objekt))
+        return new QAccessibleWidget(fenster, QAccessible::Dialog);
+    return nullptr;
+}
+
+// The style draws a control's outline a little darker than the window's
+// background colour, which on white is 2:1. The controls are drawn as on a
+// darker background, so that their outlines reach 3.9:1; what they fill is
+// drawn with the box and button colours, which stay white.
+class Kontraststil : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
+                       const QWidget* widget) const override {
+        const auto zeichnen = [&](const QStyleOption* o) { QProxyStyle::drawPrimitive(element, o, maler, widget); };
+        switch (element) {
+            case PE_PanelLineEdit:
+            case PE_FrameLineEdit:
+            case PE_Frame:
+                if (Verstaerkt<QStyleOptionFrame>(option, zeichnen)) return;
+                break;
+            case PE_IndicatorRadioButton:
+            case PE_IndicatorCheckBox:
+            case PE_PanelButtonCommand:
+                if (Verstaerkt<QStyleOptionButton>(option, zeichnen)) return;
+                break;
+            default:
+                break;
+        }
+        QProxyStyle::drawPrimitive(element, option, maler, widget);
+    }
+
+    void drawComplexControl(ComplexControl steuer, const QStyleOptionComplex* option, QPainter* maler,
+                            const QWidget* widget) const override {
+        if (steuer == CC_ComboBox &&
+            Verstaerkt<QStyleOptionComboBox>(option, [&](const QStyleOption* o) {
+                QProxyStyle::drawComplexControl(steuer, static_cast<const QStyleOptionComplex*>(o), maler, widget);
+            }))
+            return;
+        QProxyStyle::drawComplexControl(steuer, option, maler, widget);
+    }
+
+private:
+    template <class Option, class Zeichnen>
+    static bool Verstaerkt(const QStyleOption* option, const Zeichnen& zeichnen) {
+        const auto* echt = qstyleoption_cast<const Option*>(option);
+        if (echt == nullptr || echt->palette.color(QPalette::Window).lightness() < 200) return false;
+        Option kopie(*echt);
+        // Grey 179 gives an outline of grey 128 (3.9:1 on white).
+        kopie.palette.setColor(QPalette::Window, QColor(179, 179, 179));
+        zeichnen(&kopie);
+        return true;
+    }
+};
+
+}  // namespace
+
+void Barrierefreiheit_Einrichten(QApplication& app) {
+    QAccessible::installFactory(Dialogrolle);
+    QApplication::setStyle(new Kontraststil(QApplication::style()->name()));
+    QPalette p = QApplication::palette();
+    p.setColor(QPalette::Highlight, Auswahlfarbe());
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    app.setPalette(p);
+}
+
+}  // namespace nodra::ui
