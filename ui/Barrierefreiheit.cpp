@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -15,11 +17,53 @@ QColor Auswahlfarbe() { return QColor(0x24, 0x6e, 0xa0); }
 
 namespace {
 
-// The information and about windows are plain windows to the toolkit; a
-// screen reader reads a window's text on opening only when it is a dialog.
-QAccessibleInterface* Dialogrolle(const QString&, QObject* objekt) {
+// On Linux the toolkit names a list by its current entry ("Wi-Weizen"),
+// which does not say what is chosen there. This list is named by its own
+// name ("Hauptfrucht"); the entry is its value and the selected item of its
+// list.
+class Auswahlliste : public QAccessibleWidget {
+public:
+    explicit Auswahlliste(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text art) const override {
+        if (art == QAccessible::Value) return liste()->currentText();
+        return QAccessibleWidget::text(art);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(liste()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* kind) const override {
+        return kind != nullptr && kind->object() == liste()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = liste()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& aktion) override {
+        if (aktion == showMenuAction() || aktion == pressAction()) liste()->showPopup();
+        else QAccessibleWidget::doAction(aktion);
+    }
+
+private:
+    QComboBox* liste() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* Schnittstelle(const QString& klasse, QObject* objekt) {
+    // The information and about windows are plain windows to the toolkit; a
+    // screen reader reads a window's text on opening only when it is a
+    // dialog.
     if (auto* fenster = dynamic_cast<Begleitfenster*>(objekt))
         return new QAccessibleWidget(fenster, QAccessible::Dialog);
+    auto* liste = qobject_cast<QComboBox*>(objekt);
+    if (klasse == QLatin1String("QComboBox") && liste != nullptr && !liste->isEditable() &&
+        !liste->accessibleName().isEmpty())
+        return new Auswahlliste(liste);
     return nullptr;
 }
 
@@ -77,7 +121,7 @@ private:
 }  // namespace
 
 void Barrierefreiheit_Einrichten(QApplication& app) {
-    QAccessible::installFactory(Dialogrolle);
+    QAccessible::installFactory(Schnittstelle);
     QApplication::setStyle(new Kontraststil(QApplication::style()->name()));
     QPalette p = QApplication::palette();
     p.setColor(QPalette::Highlight, Auswahlfarbe());
