@@ -127,7 +127,14 @@ def anwendung():
     return next((a for a in kinder(desktop) if a.get_process_id() == prozess.pid), None)
 
 
-app = warte(anwendung, 20, "Programm meldet sich nicht am Bus an")
+def angemeldet():
+    if prozess.poll() is not None:  # the display went away under it
+        print("Das Programm endete vor der Anmeldung am Bus.", file=sys.stderr)
+        sys.exit(3)
+    return anwendung()
+
+
+app = warte(angemeldet, 20, "Programm meldet sich nicht am Bus an")
 
 
 def fenster(titel=None, rolle=None):
