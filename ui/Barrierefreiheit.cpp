@@ -19,12 +19,16 @@ namespace {
 
 // On Linux the toolkit names a list by its current entry ("Wi-Weizen"),
 // which does not say what is chosen there. This list is named by its own
-// name ("Hauptfrucht"); the entry is its value and the selected item of its
-// list.
-class Auswahlliste : public QAccessibleWidget {
+// name ("Hauptfrucht"); the entry is its value and its text, which a screen
+// reader reads after the name.
+class Auswahlliste : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit Auswahlliste(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType art) override {
+        if (art == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(art);
+    }
     QString text(QAccessible::Text art) const override {
         if (art == QAccessible::Value) return liste()->currentText();
         return QAccessibleWidget::text(art);
@@ -48,6 +52,25 @@ public:
     void doAction(const QString& aktion) override {
         if (aktion == showMenuAction() || aktion == pressAction()) liste()->showPopup();
         else QAccessibleWidget::doAction(aktion);
+    }
+
+    // The current entry as read-only text.
+    QString text(int anfang, int ende) const override { return liste()->currentText().mid(anfang, ende - anfang); }
+    int characterCount() const override { return static_cast<int>(liste()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* anfang, int* ende) const override { *anfang = *ende = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* anfang, int* ende) const override {
+        *anfang = 0;
+        *ende = characterCount();
+        return {};
     }
 
 private:

@@ -220,6 +220,8 @@ def liste_waehlen(tipp, eintrag):
     warte(lambda: any(zustand(t, pyatspi.STATE_SHOWING) for t in kinder(liste)), 5, f"Liste {tipp} offen")
     taste("Home", *["Down"] * eintraege.index(eintrag), "Return")
     warte(lambda: not any(zustand(t, pyatspi.STATE_SHOWING) for t in kinder(liste)), 5, f"Liste {tipp} zu")
+    if not MESSEN:  # the name says what is chosen, the text which entry
+        pruefe(wert(liste).strip() == eintrag.strip(), f"{liste.name}: gewählt {eintrag!r}, gelesen {wert(liste)!r}")
     return liste
 
 
