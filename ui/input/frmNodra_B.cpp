@@ -77,7 +77,8 @@ void Beschriften(QAbstractButton* knopf, const QString& text, const QString& nam
 void Ertrag_Beschriften(QAbstractButton* knopf, const QString& text) {
     const bool leer = text == QStringLiteral(".");
     Beschriften(knopf, text,
-                leer ? QStringLiteral("Zielertrag (keine Hauptfrucht gewählt) ") + knopf->objectName().right(1)
+                leer ? QStringLiteral("Zielertrag ") + knopf->objectName().right(1) +
+                           QStringLiteral(" (keine Hauptfrucht gewählt)")
                      : QStringLiteral("Zielertrag ") + text + QStringLiteral(" dt/ha"));
     knopf->setFocusPolicy(leer ? Qt::NoFocus : Qt::StrongFocus);
 }
