@@ -17,7 +17,7 @@ QColor Auswahlfarbe() { return QColor(0x24, 0x6e, 0xa0); }
 
 namespace {
 
-// On Linux the toolkit names a list by its current entry ("Wi-Weizen"),
+// On Linux the toolkit names a list by its current entry (a crop's name),
 // which does not say what is chosen there. This list is named by its own
 // name ("Hauptfrucht"); the entry is its value and its text, which a screen
 // reader reads after the name.
