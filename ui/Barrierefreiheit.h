@@ -1,7 +1,7 @@
 // What assistive software and users with low vision need beyond the design:
 // to a screen reader the information and about windows are dialogs and the
-// lists are named by what is chosen in them; the
-// selected text and the outlines of the controls stand out from white.
+// lists are named by what is chosen in them; selected text and the outlines
+// of the controls stand out from white.
 #pragma once
 
 class QApplication;

@@ -19,6 +19,7 @@ import subprocess
 import sys
 import time
 
+import atexit
 import faulthandler
 
 import pyatspi
@@ -107,15 +108,12 @@ def taste(*tasten):
     subprocess.run(["xdotool", "key", "--delay", "20", *tasten], check=True)
 
 
-def tippe(text):
-    subprocess.run(["xdotool", "type", "--delay", "15", text], check=True)
-
-
 # -- the program and its windows ------------------------------------------------
 
 umgebung = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANGUAGE="de",
                 LANG="de_DE.UTF-8")
 prozess = subprocess.Popen([PROGRAMM], env=umgebung)
+atexit.register(prozess.kill)  # also when a check gives up half-way
 try:
     desktop = pyatspi.Registry.getDesktop(0)
 except Exception as e:  # no registry on the bus
