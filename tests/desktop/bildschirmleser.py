@@ -13,14 +13,13 @@ offers as descriptions. --messen prints per window the number of focusable
 controls, of empty names and of names that do not say what the control is for
 (see sagt_nichts) and checks nothing; it also reads an older build.
 """
+import atexit
+import faulthandler
 import os
 import re
 import subprocess
 import sys
 import time
-
-import atexit
-import faulthandler
 
 import pyatspi
 
