@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/Barrierefreiheit.h"
 #include "ui/input/frmNodra_B.h"
 
 namespace nodra::ui {
@@ -15,6 +16,7 @@ QString Versionszeile() {
 
 int Programm_Starten(QApplication& app) {
     app.setApplicationName(QString::fromUtf8(Ausgabename));
+    Barrierefreiheit_Einrichten(app);
     // The main window fills the tables and its lists when it is loaded.
     frmNodra_B hauptfenster;
     hauptfenster.show();

@@ -65,6 +65,28 @@ void Liste_Fuellen(QComboBox* liste, const QStringList& eintraege) {
     liste->setCurrentIndex(-1);
 }
 
+// Captions that change while the program runs, with the name a screen reader
+// reads for them: the caption alone is a figure or a bare word.
+void Beschriften(QAbstractButton* knopf, const QString& text, const QString& name) {
+    knopf->setText(text);
+    knopf->setAccessibleName(name);
+}
+
+// A yield option shows the crop's yield class; before a crop is chosen it
+// shows "." and takes no focus, as there is nothing to choose.
+void Ertrag_Beschriften(QAbstractButton* knopf, const QString& text) {
+    const bool leer = text == QStringLiteral(".");
+    Beschriften(knopf, text,
+                leer ? QStringLiteral("Zielertrag ") + knopf->objectName().right(1) +
+                           QStringLiteral(" (keine Hauptfrucht gewählt)")
+                     : QStringLiteral("Zielertrag ") + text + QStringLiteral(" dt/ha"));
+    knopf->setFocusPolicy(leer ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void Zeitraum_Beschriften(QAbstractButton* knopf, const QString& text) {
+    Beschriften(knopf, text, QStringLiteral("Zeitraum ") + text);
+}
+
 QStringList Vorfruchtnamen(bool kurz) {
     QStringList namen;
     for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
@@ -208,7 +230,7 @@ void frmNodra_B::Form_Load() {
         const int links[] = {120, 1920, 3600};
         QRadioButton* e[] = {ui->optE1, ui->optE2, ui->optE3};
         for (int i = 0; i < 3; ++i) {
-            e[i]->setText(QStringLiteral("."));
+            Ertrag_Beschriften(e[i], QStringLiteral("."));
             steuer::Setze_Links(e[i], links[i]);
         }
     });
@@ -248,14 +270,14 @@ void frmNodra_B::Laden_Tabellen() {
 
 void frmNodra_B::cmdMehrWeniger_Click() {
     if (Sichtbar(ui->cboKultur)) {
-        ui->cmdMehrWeniger->setText(QStringLiteral("weniger"));
+        Beschriften(ui->cmdMehrWeniger, QStringLiteral("weniger"), QStringLiteral("weniger Hauptfrüchte"));
         ui->cboKultur->hide();
         ui->cboKultur1->show();
         Listenauswahl_Setzen(ui->cboKultur1, -1);
         ui->cmdWeitereKulturen->show();
         ui->cmdMehrWeniger->setToolTip(TippWeniger);
     } else {
-        ui->cmdMehrWeniger->setText(QStringLiteral("mehr"));
+        Beschriften(ui->cmdMehrWeniger, QStringLiteral("mehr"), QStringLiteral("mehr Hauptfrüchte"));
         ui->cboKultur->show();
         Listenauswahl_Setzen(ui->cboKultur, -1);
         ui->cboKultur1->hide();
@@ -269,11 +291,11 @@ void frmNodra_B::cmdMehrWenigerVF_Click() {
     Liste_Fuellen(ui->cboVorfrucht, {});
     VorfruchtZeile = 0;
     if (ui->cmdMehrWenigerVF->text() == QStringLiteral("weniger")) {
-        ui->cmdMehrWenigerVF->setText(QStringLiteral("mehr"));
+        Beschriften(ui->cmdMehrWenigerVF, QStringLiteral("mehr"), QStringLiteral("mehr Vorfrüchte"));
         Liste_Fuellen(ui->cboVorfrucht, Vorfruchtnamen(true));
         ui->cmdMehrWenigerVF->setToolTip(TippVFMehr);
     } else {
-        ui->cmdMehrWenigerVF->setText(QStringLiteral("weniger"));
+        Beschriften(ui->cmdMehrWenigerVF, QStringLiteral("weniger"), QStringLiteral("weniger Vorfrüchte"));
         Liste_Fuellen(ui->cboVorfrucht, Vorfruchtnamen(false));
         ui->cmdMehrWenigerVF->setToolTip(TippVFWeniger);
     }
@@ -413,7 +435,7 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
             const int links[] = {120, 720, 1440, 2160, 2880, 3600, 4340};
             for (int i = 0; i < 7; ++i) {
                 e[i]->show();
-                e[i]->setText(QString::number(25 + 5 * i));
+                Ertrag_Beschriften(e[i], QString::number(25 + 5 * i));
                 steuer::Setze_Links(e[i], links[i]);
                 if (!langeListe) e[i]->setToolTip(QStringLiteral("ca. ") + e[i]->text() + QStringLiteral(" dt/ha"));
             }
@@ -422,9 +444,9 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
             for (int i = 3; i < 7; ++i) e[i]->hide();
             const QString g1 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze1));
             const QString g2 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze2));
-            e[0]->setText(QStringLiteral("< ") + g1);
-            e[1]->setText(g1 + QStringLiteral(" ... ") + g2);
-            e[2]->setText(QStringLiteral("> ") + g2);
+            Ertrag_Beschriften(e[0], QStringLiteral("< ") + g1);
+            Ertrag_Beschriften(e[1], g1 + QStringLiteral(" ... ") + g2);
+            Ertrag_Beschriften(e[2], QStringLiteral("> ") + g2);
             const int links[] = {120, 1920, 3600};
             for (int i = 0; i < 3; ++i) {
                 steuer::Setze_Links(e[i], links[i]);
@@ -484,15 +506,15 @@ void frmNodra_B::cboOD_Click() {
     ui->txtODTS->setText(Als_QString(Duengertabelle(z, duenger::TS_Standard)));
     if (Duengertabelle(z, duenger::Einheit) != "m3") {
         ui->lblODEinheit->setText(QStringLiteral("dt/ha"));
-        ui->optOD1->setText(QStringLiteral("01.07 ... 31.12."));
-        ui->optOD2->setText(QStringLiteral("01.01 ... 15.03."));
-        ui->optOD3->setText(QStringLiteral("ab 16.03."));
+        Zeitraum_Beschriften(ui->optOD1, QStringLiteral("01.07 ... 31.12."));
+        Zeitraum_Beschriften(ui->optOD2, QStringLiteral("01.01 ... 15.03."));
+        Zeitraum_Beschriften(ui->optOD3, QStringLiteral("ab 16.03."));
         ui->txtODMenge->setMaxLength(3);
     } else {
         ui->lblODEinheit->setText(QStringLiteral("m³/ha"));
-        ui->optOD1->setText(QStringLiteral("01.07 ... 30.09."));
-        ui->optOD2->setText(QStringLiteral("01.10 ... 15.03."));
-        ui->optOD3->setText(QStringLiteral("ab 16.03"));
+        Zeitraum_Beschriften(ui->optOD1, QStringLiteral("01.07 ... 30.09."));
+        Zeitraum_Beschriften(ui->optOD2, QStringLiteral("01.10 ... 15.03."));
+        Zeitraum_Beschriften(ui->optOD3, QStringLiteral("ab 16.03"));
         // The box takes two characters from now on. An amount with leading
         // zeros ("099") is written without them, which keeps its value; one
         // that does not fit even so (above 99, or a pasted "1,5") is reset
@@ -711,7 +733,7 @@ void frmNodra_B::cmdZurücksetzen_Click() {
         Abwaehlen(g);
     for (QRadioButton* k : {ui->optPZ1, ui->optPZ2, ui->optBE1, ui->optBE2, ui->optBE3}) Abwaehlen(k);
     for (QAbstractButton* k : ui->grpE->buttons()) {
-        k->setText(QStringLiteral("."));
+        Ertrag_Beschriften(k, QStringLiteral("."));
         k->setToolTip(QString());
     }
     ui->chkSchwarzerde->setChecked(false);
