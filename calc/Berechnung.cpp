@@ -441,9 +441,8 @@ private:
         // young crop.
         r_.N1aZuschlag = 0;
         Anweisung([&] {
-            const Integer zuschlag = Profil().ZuschlagSchwererBoden;
-            if (!e_.Schwarzerde && zuschlag != 0 && e_.BA == 5) {
-                r_.N1aZuschlag = zuschlag;
+            if (!e_.Schwarzerde && Profil().ZuschlagSchwererBoden != 0 && e_.BA == 5) {
+                r_.N1aZuschlag = Profil().ZuschlagSchwererBoden;
                 BemerkungHinzufuegen(bemerkung::ZuschlagWeizenSchwereBoeden);
             }
         });
