@@ -21,8 +21,6 @@ namespace nodra::ui {
 
 namespace {
 
-const QString Bildlauf = QStringLiteral("Bildlauf");
-
 // Enter (also on the number pad) presses the command button that has the
 // focus; outside a dialog Qt buttons answer to Space only.
 class EnterTaste : public QObject {
@@ -83,7 +81,7 @@ QWidget* Einwickeln(QWidget& fenster, const QSize& entwurf) {
         kind->setVisible(!versteckt);
     }
     auto* bereich = new QScrollArea(&fenster);
-    bereich->setObjectName(Bildlauf);
+    bereich->setObjectName(QString::fromUtf8(Bildlaufname));
     bereich->setFrameShape(QFrame::NoFrame);
     bereich->setWidget(inhalt);
     auto* anordnung = new QVBoxLayout(&fenster);
@@ -101,12 +99,6 @@ void Fenster_Einrichten(QWidget& fenster) {
     fenster.installEventFilter(new Nachpruefen(&fenster));
     auto* enter = new EnterTaste(&fenster);
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>()) knopf->installEventFilter(enter);
-}
-
-QWidget& Fensterinhalt(QWidget& fenster) {
-    if (auto* bereich = fenster.findChild<QScrollArea*>(Bildlauf, Qt::FindDirectChildrenOnly))
-        return *bereich->widget();
-    return fenster;
 }
 
 void In_Bildschirm_Einpassen(QWidget& fenster) {

@@ -2,6 +2,8 @@
 // Enter on a command button, and a place wholly on the screen.
 #pragma once
 
+#include "ui/platform/Fensterinhalt.h"
+
 class QWidget;
 
 namespace nodra::ui {
@@ -16,9 +18,5 @@ void Fenster_Einrichten(QWidget& fenster);
 // does not fit, the window becomes as large as the screen allows, centred on
 // it, and its content scrolls. Call when the window has its final size.
 void In_Bildschirm_Einpassen(QWidget& fenster);
-
-// The widget holding the controls of the window at their designed size: the
-// window itself, or its scrolled content.
-QWidget& Fensterinhalt(QWidget& fenster);
 
 }  // namespace nodra::ui
