@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "Programmversion.h"
 #include "core/Tabellen.h"
 #include "stapel/Stapel.h"
 
@@ -45,7 +46,7 @@ const char* Hilfetext =
 int Programm(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nodra-l-stapel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.921"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NODRA_VERSION));
     Tabellen_Fuellen();
 
     QCommandLineParser p;
@@ -67,7 +68,7 @@ int Programm(int argc, char** argv) {
         return 0;
     }
     if (p.isSet(version)) {
-        std::puts("nodra-l-stapel 1.921");
+        std::puts("nodra-l-stapel " NODRA_VERSION);
         return 0;
     }
     const QStringList args = p.positionalArguments();

@@ -41,9 +41,7 @@ void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder) {
 std::string Vorlage() {
     std::string t = "\xEF\xBB\xBF";
     Zeile_Schreiben(t, Eingabespalten());
-    std::vector<std::string> beispiel;
-    for (const auto& s : Eingabetabelle) beispiel.emplace_back(s.beispiel);
-    Zeile_Schreiben(t, beispiel);
+    Zeile_Schreiben(t, Beispielzeile());
     return t;
 }
 

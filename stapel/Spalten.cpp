@@ -1,5 +1,11 @@
 #include "stapel/Spalten.h"
 
+#include <algorithm>
+
+#include "calc/Beschriftungen.h"
+#include "calc/Kulturprofil.h"
+#include "calc/Pruefung.h"
+#include "core/Tabellen.h"
 #include "core/Zahlen.h"
 #include "stapel/Stapel.h"
 
@@ -44,6 +50,43 @@ std::string Bemerkungen(const Berechneter_Schlag& s) {
 }
 
 }  // namespace spalten
+
+// The example shows the crop with the most to enter (a variety list and all
+// four production targets) with its second production target and the first
+// variety that fits it, on a middle site after a previous crop "sonstige",
+// without manure.
+std::vector<std::string> Beispielzeile() {
+    namespace b = beschriftung;
+    int zeile = 1;
+    auto alleZiele = [](const Kulturprofil& k) {
+        return std::all_of(k.Produktionsziele.begin(), k.Produktionsziele.end(),
+                           [](const nodra::Produktionsziel& z) { return z.Gezeigt(); });
+    };
+    while (!alleZiele(Kulturprofil_Zeile(zeile)) || Sorten_der_Kultur(Kulturprofil_Zeile(zeile).Name).empty()) ++zeile;
+    const Kulturprofil& k = Kulturprofil_Zeile(zeile);
+    std::string sorte;
+    for (Integer s : Sorten_der_Kultur(k.Name))
+        if (sorte.empty() && k.Produktionsziele[1].Passt(Sortenklasse(Sorten_Listentext(s)))) sorte = Sorten_Listentext(s);
+    std::vector<std::string> z(Eingabetabelle.size());
+    z[Betrieb] = "Musterhof";
+    z[Schlag] = "Am Weg";
+    z[Hauptfrucht] = k.Name;
+    z[Sorte] = sorte.substr(0, sorte.find_last_not_of(' ') + 1);
+    z[Produktionsziel] = k.Produktionsziele[1].Beschriftung;
+    z[Zielertrag] = k.Ertragsoptionen[1];
+    z[Bestandesentwicklung] = b::Bestandesentwicklung[1];
+    z[Vorfrucht] = "-----";
+    z[Ernterueckstaende] = b::Ernterueckstaende[0];
+    z[Bodenartengruppe] = b::Bodenartengruppe[2];
+    z[Schwarzerde] = "nein";
+    z[Ackerzahl] = b::Ackerzahl[1];
+    z[Steingehalt] = b::Steingehalt[0];
+    z[Tiefe] = b::Tiefe[5];
+    z[Wasserschutzgebiet] = b::Wasserschutzgebiet[0];
+    z[Nmin0_30] = "30";
+    z[Nmin30_60] = "20";
+    return z;
+}
 
 const std::vector<std::string>& Eingabespalten() {
     static const std::vector<std::string> namen = [] {

@@ -1,6 +1,5 @@
 // The columns of the batch files, each written down once: its name in the
-// header, its kind (how a cell is read and written), the template's example
-// and, for a result column, where its value comes from in the records. The
+// header, its kind (how a cell is read and written) and, for a result column, where its value comes from in the records. The
 // header, the template, the reading and the writing are made from these tables.
 #pragma once
 
@@ -35,34 +34,33 @@ struct Eingabespalte {
     Spalte spalte;
     const char* name;
     Art art;
-    const char* beispiel;  // the template's winter wheat example
 };
 
 inline constexpr std::array<Eingabespalte, 24> Eingabetabelle = {{
-    {Betrieb, "Betrieb", Art::Name, "Musterhof"},
-    {Schlag, "Schlag", Art::Name, "Am Weg"},
-    {Hauptfrucht, "Hauptfrucht", Art::Liste, "Wi-Weizen"},
-    {Sorte, "Sorte", Art::Liste, "----- B"},
-    {Produktionsziel, "Produktionsziel", Art::Auswahl, "Futter-/Brotweizen (B+C+CK)"},
-    {Zielertrag, "Zielertrag (dt/ha)", Art::Auswahl, "54 ... 81"},
-    {Bestandesentwicklung, "Bestandesentwicklung", Art::Auswahl, "mittel"},
-    {Halmstabilisatoren, "Einsatz Halmstabilisatoren", Art::Auswahl, ""},
-    {Hoehenlage, "Höhenlage (m)", Art::Auswahl, ""},
-    {Blattverlust, "Blattverlust über Winter", Art::Auswahl, ""},
-    {Vorfrucht, "Vorfrucht", Art::Liste, "-----"},
-    {Ernterueckstaende, "Ernterückstände der Vorfrucht eingearbeitet", Art::Auswahl, "Nein"},
-    {Duengestoff, "Düngestoff", Art::Liste, ""},
-    {Menge, "Menge", Art::Zahl, ""},
-    {TS, "Trockensubstanzgehalt (%)", Art::Zahl, ""},
-    {Zeitraum, "Zeitraum", Art::Auswahl, ""},
-    {Bodenartengruppe, "Bodenartengruppe", Art::Auswahl, "lS (SL) [3]"},
-    {Schwarzerde, "Schwarzerde", Art::Kontrollkaestchen, "nein"},
-    {Ackerzahl, "Ackerzahl", Art::Auswahl, "40 ... 75"},
-    {Steingehalt, "Steingehalt", Art::Auswahl, "frei"},
-    {Tiefe, "Durchwurzelbare Tiefe", Art::Auswahl, "90 cm"},
-    {Wasserschutzgebiet, "Wasserschutzgebiet", Art::Auswahl, "kein"},
-    {Nmin0_30, "Nmin 0..30 cm", Art::Zahl, "30"},
-    {Nmin30_60, "Nmin 30..60 cm", Art::Zahl, "20"},
+    {Betrieb, "Betrieb", Art::Name},
+    {Schlag, "Schlag", Art::Name},
+    {Hauptfrucht, "Hauptfrucht", Art::Liste},
+    {Sorte, "Sorte", Art::Liste},
+    {Produktionsziel, "Produktionsziel", Art::Auswahl},
+    {Zielertrag, "Zielertrag (dt/ha)", Art::Auswahl},
+    {Bestandesentwicklung, "Bestandesentwicklung", Art::Auswahl},
+    {Halmstabilisatoren, "Einsatz Halmstabilisatoren", Art::Auswahl},
+    {Hoehenlage, "Höhenlage (m)", Art::Auswahl},
+    {Blattverlust, "Blattverlust über Winter", Art::Auswahl},
+    {Vorfrucht, "Vorfrucht", Art::Liste},
+    {Ernterueckstaende, "Ernterückstände der Vorfrucht eingearbeitet", Art::Auswahl},
+    {Duengestoff, "Düngestoff", Art::Liste},
+    {Menge, "Menge", Art::Zahl},
+    {TS, "Trockensubstanzgehalt (%)", Art::Zahl},
+    {Zeitraum, "Zeitraum", Art::Auswahl},
+    {Bodenartengruppe, "Bodenartengruppe", Art::Auswahl},
+    {Schwarzerde, "Schwarzerde", Art::Kontrollkaestchen},
+    {Ackerzahl, "Ackerzahl", Art::Auswahl},
+    {Steingehalt, "Steingehalt", Art::Auswahl},
+    {Tiefe, "Durchwurzelbare Tiefe", Art::Auswahl},
+    {Wasserschutzgebiet, "Wasserschutzgebiet", Art::Auswahl},
+    {Nmin0_30, "Nmin 0..30 cm", Art::Zahl},
+    {Nmin30_60, "Nmin 30..60 cm", Art::Zahl},
 }};
 
 // A calculated field: what a result column is taken from.
@@ -116,5 +114,8 @@ inline constexpr std::array<Ergebnisspalte, 23> Ergebnistabelle = {{
     {"Bemerkungen", Art::Text, spalten::Bemerkungen},
     {"Meldungen", Art::Text, nullptr},
 }};
+
+// The template's example field, one cell per input column.
+std::vector<std::string> Beispielzeile();
 
 }  // namespace nodra::stapel

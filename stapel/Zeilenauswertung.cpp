@@ -1,9 +1,13 @@
 // One field of the batch: its cells read as the input window would take them,
 // the window's checks, the calculation and the result columns.
 #include <algorithm>
+#include <array>
+#include <span>
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
+#include "calc/Beschriftungen.h"
+#include "calc/Kulturprofil.h"
 #include "calc/Pruefung.h"
 #include "core/Tabellen.h"
 #include "stapel/Spalten.h"
@@ -46,25 +50,26 @@ public:
 
     std::string_view Wert(Spalte s) const { return Getrimmt(z_[s]); }
 
-    // An option group by the caption of its button or its number from 1;
-    // nullptr stands for a button the window does not show. Empty: none.
-    int Wahl(Spalte s, std::initializer_list<const char*> beschriftungen) {
+    // An option group by the caption of its button or its number from 1; an
+    // empty caption stands for a button the window does not show. Empty: none.
+    int Wahl(Spalte s, std::span<const std::string_view> beschriftungen) {
         const std::string_view w = Wert(s);
         if (w.empty()) return 0;
         int nr = 0;
-        for (const char* b : beschriftungen) {
+        for (std::string_view b : beschriftungen) {
             ++nr;
-            if (b && w == b) return nr;
+            if (!b.empty() && w == b) return nr;
         }
         if (Nur_Ziffern(w) && w.size() <= 2) {
             const int n = std::stoi(std::string(w));
-            if (n >= 1 && n <= static_cast<int>(beschriftungen.size()) && beschriftungen.begin()[n - 1]) return n;
+            if (n >= 1 && n <= static_cast<int>(beschriftungen.size()) && !beschriftungen[static_cast<std::size_t>(n - 1)].empty())
+                return n;
         }
         std::string moeglich;
         nr = 0;
-        for (const char* b : beschriftungen) {
+        for (std::string_view b : beschriftungen) {
             ++nr;
-            if (!b) continue;
+            if (b.empty()) continue;
             if (!moeglich.empty()) moeglich += ", ";
             moeglich += "„" + std::string(b) + "“ (" + std::to_string(nr) + ")";
         }
@@ -108,9 +113,6 @@ private:
     const std::vector<std::string>& z_;
 };
 
-bool Ersatzkultur(std::string_view n) {
-    return n == "Br-Weizen, (Brauweizen)" || n == "Ethanolweizen" || n == "Br-Wintergerste" || n == "Braugerste";
-}
 
 }  // namespace
 
@@ -129,13 +131,13 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     // Main crop, with the frames the crop selection shows.
     const std::string kultur(z.Wert(Hauptfrucht));
     if (!kultur.empty()) {
-        e.KulturZeile = Ersatzkultur(kultur) ? Integer{0} : Kultur_Suchen(kultur);
+        e.KulturZeile = Kulturprofil_Name(kultur).Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
         if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + kultur + "“ steht nicht in der Liste");
         e.Kultur = kultur;
     }
     Pruefzusatz zusatz = Rahmen_der_Kultur(e.KulturZeile ? std::string_view(kultur) : std::string_view());
-    const bool raps = kultur == "Wi-Raps";
     const bool gewaehlt = e.KulturZeile != 0;
+    const Kulturprofil& profil = Kulturprofil_Name(gewaehlt ? std::string_view(kultur) : std::string_view());
 
     // Variety: the window selects the first one of the crop.
     const auto& sorten = gewaehlt ? Sorten_der_Kultur(kultur) : Sorten_der_Kultur("");
@@ -154,58 +156,46 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     if (!gewaehlt) {
         // Without a crop the crop-dependent groups cannot be read.
     } else if (zusatz.RahmenPZ) {
-        e.PZ = static_cast<Integer>(kultur == "Wi-Weizen"
-                                        ? z.Wahl(Produktionsziel, {"Qualitätsweizen (A+E)", "Futter-/Brotweizen (B+C+CK)",
-                                                                   "Brauweizen (BR)", "Ethanolweizen (ET)"})
-                                        : z.Wahl(Produktionsziel, {"Futtergerste (F)", nullptr, "Braugerste (BR)", nullptr}));
+        std::array<std::string_view, 4> ziele;
+        for (std::size_t i = 0; i < ziele.size(); ++i) ziele[i] = profil.Produktionsziele[i].Beschriftung;
+        e.PZ = static_cast<Integer>(z.Wahl(Produktionsziel, ziele));
     } else {
         z.Nicht_Gezeigt(Produktionsziel, kultur);
     }
 
     if (gewaehlt) {
-        std::vector<std::string> ertrag;
-        if (raps) {
-            for (int i = 0; i < 7; ++i) ertrag.push_back(std::to_string(25 + 5 * i));
-        } else {
-            const std::string g1(Kulturtabelle(e.KulturZeile, kultur::ErtragGrenze1));
-            const std::string g2(Kulturtabelle(e.KulturZeile, kultur::ErtragGrenze2));
-            ertrag = {"< " + g1, g1 + " ... " + g2, "> " + g2};
-        }
-        e.E = static_cast<Integer>(
-            raps ? z.Wahl(Zielertrag, {ertrag[0].c_str(), ertrag[1].c_str(), ertrag[2].c_str(), ertrag[3].c_str(),
-                                       ertrag[4].c_str(), ertrag[5].c_str(), ertrag[6].c_str()})
-                 : z.Wahl(Zielertrag, {ertrag[0].c_str(), ertrag[1].c_str(), ertrag[2].c_str()}));
+        const std::vector<std::string_view> ertrag(profil.Ertragsoptionen.begin(), profil.Ertragsoptionen.end());
+        e.E = static_cast<Integer>(z.Wahl(Zielertrag, ertrag));
         e.EWert = e.E == 0 ? 0.0 : Zahl_Praefix(ertrag[static_cast<std::size_t>(e.E - 1)]);
-        e.BE = static_cast<Integer>(
-            z.Wahl(Bestandesentwicklung, {"schwach", "mittel", "kräftig", raps ? "sehr kräftig" : nullptr}));
+        // The last stand development is offered for winter rape only.
+        e.BE = static_cast<Integer>(z.Wahl(Bestandesentwicklung, std::span(beschriftung::Bestandesentwicklung)
+                                                                     .first(profil.Raps ? 4 : 3)));
         if (zusatz.RahmenHa) {
-            zusatz.HaWahl = z.Wahl(Halmstabilisatoren, {"ja", "nein"});
+            zusatz.HaWahl = z.Wahl(Halmstabilisatoren, beschriftung::Halmstabilisatoren);
             e.Ha = zusatz.HaWahl == 1;
         } else {
             z.Nicht_Gezeigt(Halmstabilisatoren, kultur);
         }
-        if (zusatz.RahmenHOE) e.HOE = static_cast<Integer>(z.Wahl(Hoehenlage, {"< 300", ">= 300"}));
+        if (zusatz.RahmenHOE) e.HOE = static_cast<Integer>(z.Wahl(Hoehenlage, beschriftung::Hoehenlage));
         else z.Nicht_Gezeigt(Hoehenlage, kultur);
         if (zusatz.RahmenBV)
-            e.BV = static_cast<Integer>(z.Wahl(Blattverlust, {"ohne (weniger als 50 %)", "mit (mehr als 50 %)"}));
+            e.BV = static_cast<Integer>(z.Wahl(Blattverlust, beschriftung::Blattverlust));
         else z.Nicht_Gezeigt(Blattverlust, kultur);
     }
 
     // Previous crop and its residues. A second-year crop has its first-year
     // stand as previous crop, with the residues removed; the window locks both.
     std::string vorfrucht(z.Wert(Vorfrucht));
-    const auto jahr = kultur.find("2. Jahr");
-    if (gewaehlt && jahr != std::string::npos) {
-        const auto p = kultur.find("2.");
-        const std::string erstesJahr = kultur.substr(0, p) + "1" + kultur.substr(p + 1);
+    if (gewaehlt && !profil.ErstesJahr.empty()) {
+        const std::string& erstesJahr = profil.ErstesJahr;
         if (vorfrucht.empty()) vorfrucht = erstesJahr;
         if (vorfrucht != erstesJahr)
             z.fehler.push_back("Vorfrucht: bei " + kultur + " ist sie fest „" + erstesJahr + "“");
-        e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, {"Nein", "bis November", "ab Dezember"}));
+        e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, beschriftung::Ernterueckstaende));
         if (e.ER > 1) z.fehler.push_back("Ernterückstände der Vorfrucht eingearbeitet: bei " + kultur + " ist es fest „Nein“");
         e.ER = 1;
     } else {
-        e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, {"Nein", "bis November", "ab Dezember"}));
+        e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, beschriftung::Ernterueckstaende));
     }
     if (!vorfrucht.empty()) {
         zusatz.VorfruchtZeile = Vorfrucht_Suchen(vorfrucht);
@@ -234,24 +224,21 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
             e.ODTS = z.Zahl(TS, 2);
             if (e.ODTS.empty()) e.ODTS = std::string(Duengertabelle(e.ODZeile, duenger::TS_Standard));
             e.ODZeitraum = static_cast<Integer>(
-                fluessig ? z.Wahl(Zeitraum, {"01.07 ... 30.09.", "01.10 ... 15.03.", "ab 16.03"})
-                         : z.Wahl(Zeitraum, {"01.07 ... 31.12.", "01.01 ... 15.03.", "ab 16.03."}));
+                z.Wahl(Zeitraum, fluessig ? beschriftung::ZeitraumFluessig : beschriftung::ZeitraumFest));
         }
     }
 
     // Site.
-    e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, {"S [1]", "l'S [2]", "lS (SL) [3]", "sL/uL [4]", "t'L/T [5]"}));
+    e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, beschriftung::Bodenartengruppe));
     // The check box: ja or nein, or its value 1 or 0; empty is unchecked.
     const std::string_view se = z.Wert(Schwarzerde);
     e.Schwarzerde = se == "ja" || se == "1";
     if (!e.Schwarzerde && !se.empty() && se != "nein" && se != "0")
         z.fehler.push_back("Schwarzerde: „" + std::string(se) + "“ gibt es nicht; möglich: ja, nein");
-    e.AZ = static_cast<Integer>(z.Wahl(Ackerzahl, {"< 40", "40 ... 75", "> 75"}));
-    e.ST = static_cast<Integer>(z.Wahl(Steingehalt, {"frei", "niedrig", "mittel", "hoch", "sehr hoch"}));
-    const int t = z.Wahl(Tiefe, {"40 cm", "50 cm", "60 cm", "70 cm", "80 cm", "90 cm"});
-    e.Tiefe = static_cast<Integer>(t == 0 ? 0 : 30 + 10 * t);
-    const int wsg = z.Wahl(Wasserschutzgebiet, {"kein", "II", "III"});
-    e.WSG = static_cast<Integer>(wsg <= 1 ? 0 : wsg);
+    e.AZ = static_cast<Integer>(z.Wahl(Ackerzahl, beschriftung::Ackerzahl));
+    e.ST = static_cast<Integer>(z.Wahl(Steingehalt, beschriftung::Steingehalt));
+    e.Tiefe = beschriftung::Tiefe_cm(z.Wahl(Tiefe, beschriftung::Tiefe));
+    e.WSG = beschriftung::WSG_Zone(z.Wahl(Wasserschutzgebiet, beschriftung::Wasserschutzgebiet));
 
     e.Nmin0_30 = z.Zahl(Nmin0_30, 3);
     e.Nmin30_60 = z.Zahl(Nmin30_60, 3);
