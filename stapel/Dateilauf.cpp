@@ -1,12 +1,9 @@
 // A whole file: read, evaluate row by row, write the result file.
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 
 #include "stapel/Csv.h"
+#include "stapel/Dateien.h"
 #include "stapel/Spalten.h"
 #include "stapel/Stapel.h"
 
@@ -20,91 +17,107 @@ std::string_view Getrimmt(std::string_view s) {
     return s;
 }
 
-// Ctrl+C or a termination request: the run stops after the current block and
-// leaves neither the output nor its temporary file behind.
-volatile std::sig_atomic_t abbruch = 0;
-extern "C" void Abbrechen(int) { abbruch = 1; }
+bool Nur_Ascii(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A list of names for a message, the first few of them.
+class Namensliste {
+public:
+    void Dazu(std::string_view name) {
+        if (++anzahl_ <= 10) text_ += (text_.empty() ? "„" : ", „") + Zitat(name) + "“";
+    }
+    bool Leer() const { return anzahl_ == 0; }
+    std::string Text() const {
+        return anzahl_ <= 10 ? text_ : text_ + " und " + std::to_string(anzahl_ - 10) + " weitere";
+    }
+
+private:
+    std::string text_;
+    long anzahl_ = 0;
+};
+
+const char* const Hinweis1252 =
+    "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen (so speichern deutsche "
+    "Tabellenkalkulationen „CSV (Trennzeichen-getrennt)“). Die Ausgabe ist UTF-8.\n";
 
 }  // namespace
-
-void Abbruch_Anmelden() {
-    std::signal(SIGINT, Abbrechen);
-    std::signal(SIGTERM, Abbrechen);
-}
 
 Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
                             bool fortschritt, const Zeilenbeobachter& jeZeile) {
     Laufbericht b;
-    const QString ein = QString::fromStdString(eingabe);
-    const QString aus = QString::fromStdString(ausgabe);
-    const QFileInfo einInfo(ein), ausInfo(aus);
-    if (einInfo.exists() && ausInfo.exists() && einInfo.canonicalFilePath() == ausInfo.canonicalFilePath()) {
+    Sichere_Ausgabe ziel(ausgabe);
+    if (b.fehler = ziel.Pruefen(); !b.fehler.empty()) return b;
+    if (ziel.Ist_Datei(eingabe)) {
         b.fehler = "Die Ausgabedatei ist die Eingabedatei; sie wird nicht überschrieben.";
         return b;
     }
-    QFile datei(ein);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        b.fehler = "Die Eingabedatei „" + eingabe + "“ lässt sich nicht lesen: " + datei.errorString().toStdString();
-        return b;
-    }
-    QSaveFile ziel(aus);
-    if (!ziel.open(QIODevice::WriteOnly)) {
-        b.fehler = "Die Ausgabedatei „" + ausgabe + "“ lässt sich nicht anlegen: " + ziel.errorString().toStdString();
-        return b;
-    }
+    Eingabedatei datei;
+    if (b.fehler = datei.Oeffnen(eingabe); !b.fehler.empty()) return b;
+    if (b.fehler = ziel.Oeffnen(); !b.fehler.empty()) return b;
 
     const auto& EingabeNamen = Eingabespalten();
     const std::size_t n = EingabeNamen.size();
-    std::vector<int> stelle;  // input column of each field of the file's header
+    std::vector<int> stelle;   // input column of each field of the file's header; -1: none
+    std::size_t leerAmEnde = 0;  // columns without a name at the end of the header
     bool kopf = false;
     bool kanonisch = false;  // the header is in the template's order
+    bool windows1252 = false;
     std::string puffer = "\xEF\xBB\xBF";
-    const qint64 groesse = datei.size();
-    qint64 gelesen = 0;
+    const long long groesse = datei.Groesse();
+    long long gelesen = 0;
     std::vector<std::string> zellen(n);
     std::string meldungstext;
     std::string fehlerImLauf;
 
     auto melden = [&](long zeile, const std::vector<std::string>& meldungen) {
-        std::string t;
-        for (const auto& m : meldungen) t += (t.empty() ? "" : " | ") + m;
-        std::fprintf(protokoll, "%sZeile %ld: %s\n", fortschritt ? "\r\033[K" : "", zeile, t.c_str());
+        std::string t = (fortschritt ? "\r\033[KZeile " : "Zeile ") + std::to_string(zeile) + ": ";
+        for (std::size_t i = 0; i < meldungen.size(); ++i) t += (i ? " | " : "") + meldungen[i];
+        t += '\n';
+        std::fwrite(t.data(), 1, t.size(), protokoll);
     };
 
     Leser leser;
     auto datensatz = [&] {
         std::vector<std::string>& f = leser.felder;
         if (!fehlerImLauf.empty()) return;
-        const bool utf8 = std::all_of(f.begin(), f.end(), [](const std::string& s) { return Ist_Utf8(s); });
         if (!kopf) {
             kopf = true;
-            if (!utf8) {
-                fehlerImLauf = "Die Datei ist nicht in UTF-8 geschrieben (in der Tabellenkalkulation als „CSV UTF-8“ speichern).";
-                return;
+            // The header names the columns with umlauts, so its bytes tell
+            // the encoding of the file.
+            if (!std::all_of(f.begin(), f.end(), [](const std::string& s) { return Ist_Utf8(s); })) {
+                windows1252 = true;
+                std::fputs(Hinweis1252, protokoll);
             }
+        }
+        bool utf8 = true;
+        for (auto& s : f) {
+            if (Nur_Ascii(s)) continue;
+            if (windows1252) s = Aus_Windows1252(s);
+            else utf8 = utf8 && Ist_Utf8(s);
+        }
+        if (stelle.empty()) {
             std::vector<bool> da(n, false);
-            std::string unbekannt;
+            Namensliste unbekannt;
             for (const std::string& name : f) {
                 const std::string_view g = Getrimmt(name);
                 const auto it = std::find(EingabeNamen.begin(), EingabeNamen.end(), g);
-                if (it == EingabeNamen.end() || da[static_cast<std::size_t>(it - EingabeNamen.begin())]) {
-                    unbekannt += (unbekannt.empty() ? "„" : ", „") + std::string(g) + "“";
-                    stelle.push_back(-1);
-                    continue;
-                }
-                da[static_cast<std::size_t>(it - EingabeNamen.begin())] = true;
-                stelle.push_back(static_cast<int>(it - EingabeNamen.begin()));
+                const auto i = static_cast<std::size_t>(it - EingabeNamen.begin());
+                stelle.push_back(it == EingabeNamen.end() || da[i] ? -1 : static_cast<int>(i));
+                if (stelle.back() >= 0) da[i] = true;
+                else if (!g.empty()) unbekannt.Dazu(g);
             }
-            std::string fehlend;
+            for (std::size_t i = stelle.size(); i > 0 && Getrimmt(f[i - 1]).empty(); --i) ++leerAmEnde;
+            Namensliste fehlend;
             for (std::size_t i = 0; i < n; ++i)
-                if (!da[i]) fehlend += (fehlend.empty() ? "„" : ", „") + EingabeNamen[i] + "“";
-            if (!unbekannt.empty() || !fehlend.empty()) {
+                if (!da[i]) fehlend.Dazu(EingabeNamen[i]);
+            if (!unbekannt.Leer() || !fehlend.Leer()) {
                 fehlerImLauf = "Kopfzeile passt nicht (die Vorlage zeigt sie: nodra-l-stapel --vorlage).";
-                if (!unbekannt.empty()) fehlerImLauf += " Unbekannte oder doppelte Spalten: " + unbekannt + ".";
-                if (!fehlend.empty()) fehlerImLauf += " Es fehlen: " + fehlend + ".";
+                if (!unbekannt.Leer()) fehlerImLauf += " Unbekannte oder doppelte Spalten: " + unbekannt.Text() + ".";
+                if (!fehlend.Leer()) fehlerImLauf += " Es fehlen: " + fehlend.Text() + ".";
                 return;
             }
-            kanonisch = true;
+            kanonisch = stelle.size() == n;
             for (std::size_t i = 0; i < stelle.size(); ++i) kanonisch = kanonisch && stelle[i] == static_cast<int>(i);
             std::vector<std::string> k;
             for (const auto& name : f) k.emplace_back(Getrimmt(name));
@@ -113,10 +126,13 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             return;
         }
 
+        // A row may leave out the unnamed columns at the end of the header.
+        if (f.size() < stelle.size() && f.size() >= stelle.size() - leerAmEnde) f.resize(stelle.size());
         Zeilenergebnis r;
         const bool umgestellt = utf8 && f.size() == stelle.size() && !kanonisch;
         if (umgestellt)
-            for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+            for (std::size_t i = 0; i < f.size(); ++i)
+                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
         if (!utf8) {
             r.meldungen.emplace_back("Zeile ist nicht in UTF-8 geschrieben (Zeichensatz der Datei prüfen)");
             for (auto& s : f) s = Als_Utf8(s);
@@ -128,13 +144,15 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         }
         if (jeZeile) jeZeile(r, umgestellt ? zellen : f);
         if (umgestellt)
-            for (std::size_t i = 0; i < f.size(); ++i) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+            for (std::size_t i = 0; i < f.size(); ++i)
+                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
         if (r.berechnet) ++b.berechnet;
         else {
             ++b.nichtBerechnet;
             melden(leser.satzZeile, r.meldungen);
         }
-        // The input cells as read, then the results and the messages.
+        // The input cells as read, under their header, then the results and
+        // the messages (which name cells beyond the header).
         f.resize(stelle.size());
         for (std::size_t i = 0; i < f.size(); ++i) {
             if (i) puffer += ';';
@@ -142,7 +160,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         }
         for (std::size_t i = 0; i < r.werte.size(); ++i) {
             puffer += ';';
-            Feld_Schreiben(puffer, r.werte[i]);
+            Feld_Schreiben(puffer, r.werte[i], Ergebnistabelle[i].art == Art::Zahl);
         }
         if (!r.berechnet) puffer.append(Ergebnistabelle.size() - 1, ';');
         puffer += ';';
@@ -164,18 +182,13 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     std::vector<char> block(1 << 16);
     bool erster = true;
     auto schreiben = [&] {
-        if (ziel.write(puffer.data(), static_cast<qint64>(puffer.size())) != static_cast<qint64>(puffer.size()))
-            fehlerImLauf = "Schreiben der Ausgabedatei misslungen: " + ziel.errorString().toStdString();
+        if (fehlerImLauf.empty()) fehlerImLauf = ziel.Schreiben(puffer.data(), puffer.size());
         puffer.clear();
     };
     while (fehlerImLauf.empty()) {
-        if (abbruch) {
-            fehlerImLauf = "Abgebrochen; es wurde keine Ausgabedatei geschrieben.";
-            break;
-        }
-        const qint64 k = datei.read(block.data(), static_cast<qint64>(block.size()));
+        const long k = datei.Lesen(block.data(), block.size());
         if (k < 0) {
-            fehlerImLauf = "Lesen der Eingabedatei misslungen: " + datei.errorString().toStdString();
+            fehlerImLauf = datei.fehler;
             break;
         }
         if (k == 0) break;
@@ -192,16 +205,26 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         if (!leser.Lesen(d, len, datensatz)) fehlerImLauf = "Die Datei lässt sich nicht als CSV lesen.";
         if (puffer.size() > (1u << 20)) schreiben();
     }
-    if (fehlerImLauf.empty()) leser.Ende(datensatz);
+    if (fehlerImLauf.empty()) {
+        if (const long z = leser.Ende(datensatz)) {
+            const long bis = leser.Zeilen();
+            fehlerImLauf = "Zeile " + std::to_string(z) +
+                           ": ein Anführungszeichen am Anfang eines Feldes wird bis zum Ende der Datei nicht "
+                           "geschlossen" +
+                           (bis > z ? ", die Zeilen " + std::to_string(z) + " bis " + std::to_string(bis) +
+                                          " wären ein einziges Feld"
+                                    : std::string()) +
+                           ". Die Datei wird nicht ausgewertet.";
+        }
+    }
     if (fehlerImLauf.empty() && !kopf) fehlerImLauf = "Die Datei ist leer: es fehlt die Kopfzeile.";
     if (fehlerImLauf.empty()) schreiben();
     if (fortschritt) std::fprintf(protokoll, "\r\033[K");
+    if (fehlerImLauf.empty()) fehlerImLauf = ziel.Abschliessen();
     if (!fehlerImLauf.empty()) {
-        ziel.cancelWriting();
+        ziel.Verwerfen();
         b.fehler = fehlerImLauf;
-        return b;
     }
-    if (!ziel.commit()) b.fehler = "Die Ausgabedatei ließ sich nicht abschließen: " + ziel.errorString().toStdString();
     return b;
 }
 

@@ -51,7 +51,8 @@ using Zeilenbeobachter = std::function<void(const Zeilenergebnis&, const std::ve
 Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
                             bool fortschritt, const Zeilenbeobachter& jeZeile = {});
 
-// Ctrl+C and termination requests end a run of Datei_Auswerten without output.
+// Ctrl+C and termination requests end a run of Datei_Auswerten without output,
+// also while it waits for input from a pipe.
 void Abbruch_Anmelden();
 
 // The whole program: arguments as main receives them; returns the exit status.

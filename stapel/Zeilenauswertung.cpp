@@ -10,6 +10,7 @@
 #include "calc/Kulturprofil.h"
 #include "calc/Pruefung.h"
 #include "core/Tabellen.h"
+#include "stapel/Csv.h"
 #include "stapel/Spalten.h"
 #include "stapel/Stapel.h"
 
@@ -41,6 +42,37 @@ bool Nur_Ziffern(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A caption as compared when it is not written exactly: letters in lower
+// case (umlauts too), the ellipsis character as three dots.
+std::string Vergleichsform(std::string_view s) {
+    std::string t;
+    t.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        const std::string_view rest = s.substr(i);
+        if (c >= 'A' && c <= 'Z') {
+            t += static_cast<char>(c - 'A' + 'a');
+        } else if (rest.starts_with("\xE2\x80\xA6")) {  // …
+            t += "...";
+            i += 2;
+        } else if (rest.starts_with("\xC3\x84") || rest.starts_with("\xC3\x96") || rest.starts_with("\xC3\x9C")) {
+            t += c;
+            t += static_cast<char>(s[i + 1] + 0x20);  // Ä Ö Ü to ä ö ü
+            ++i;
+        } else {
+            t += c;
+        }
+    }
+    return t;
+}
+
+// "016" as 16, "00,5" as 0,5.
+std::string Ohne_Fuehrende_Nullen(const std::string& w) {
+    std::size_t i = 0;
+    while (i + 1 < w.size() && w[i] == '0' && w[i + 1] != ',') ++i;
+    return w.substr(i);
+}
+
 // The rows of one field, collected while its cells are read.
 class Zeile {
 public:
@@ -48,7 +80,7 @@ public:
 
     std::vector<std::string> fehler;
 
-    std::string_view Wert(Spalte s) const { return Getrimmt(z_[s]); }
+    std::string_view Wert(Spalte s) const { return Getrimmt(Ohne_Textmarke(Getrimmt(z_[s]))); }
 
     // An option group by the caption of its button or its number from 1; an
     // empty caption stands for a button the window does not show. Empty: none.
@@ -59,6 +91,13 @@ public:
         for (std::string_view b : beschriftungen) {
             ++nr;
             if (!b.empty() && w == b) return nr;
+        }
+        // As a spreadsheet may have changed it: other case, "…" for "...".
+        const std::string v = Vergleichsform(w);
+        nr = 0;
+        for (std::string_view b : beschriftungen) {
+            ++nr;
+            if (!b.empty() && v == Vergleichsform(b)) return nr;
         }
         if (Nur_Ziffern(w) && w.size() <= 2) {
             const int n = std::stoi(std::string(w));
@@ -73,7 +112,7 @@ public:
             if (!moeglich.empty()) moeglich += ", ";
             moeglich += "„" + std::string(b) + "“ (" + std::to_string(nr) + ")";
         }
-        fehler.push_back(Name_der(s) + ": „" + std::string(w) + "“ gibt es nicht; möglich: " + moeglich);
+        fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ gibt es nicht; möglich: " + moeglich);
         return 0;
     }
 
@@ -86,7 +125,7 @@ public:
     // A number as a numeric box of the window can hold it: digits, at most
     // one decimal comma, no more characters than the box takes.
     std::string Zahl(Spalte s, std::size_t stellen) {
-        const std::string w(Wert(s));
+        std::string w(Wert(s));
         if (w.empty()) return w;
         const auto komma = w.find(',');
         const bool form = komma == std::string::npos
@@ -94,11 +133,12 @@ public:
                               : Nur_Ziffern(std::string_view(w).substr(0, komma)) &&
                                     Nur_Ziffern(std::string_view(w).substr(komma + 1));
         if (!form)
-            fehler.push_back(Name_der(s) + ": „" + w + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
-        else if (w.size() > stellen)
-            fehler.push_back(Name_der(s) + ": „" + w + "“ ist zu lang, das Feld nimmt höchstens " +
+            fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
+        // The number by its value, as the window would take it pasted: "016" is 16.
+        else if (const std::string wert = Ohne_Fuehrende_Nullen(w); wert.size() > stellen)
+            fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist zu lang, das Feld nimmt höchstens " +
                              std::to_string(stellen) + " Zeichen auf");
-        return w;
+        return form ? Ohne_Fuehrende_Nullen(w) : w;
     }
 
     void Name(Spalte s) {
@@ -132,7 +172,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     const std::string kultur(z.Wert(Hauptfrucht));
     if (!kultur.empty()) {
         e.KulturZeile = Kulturprofil_Name(kultur).Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
-        if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + kultur + "“ steht nicht in der Liste");
+        if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + Zitat(kultur) + "“ steht nicht in der Liste");
         e.Kultur = kultur;
     }
     Pruefzusatz zusatz = Rahmen_der_Kultur(e.KulturZeile ? std::string_view(kultur) : std::string_view());
@@ -148,7 +188,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < sorten.size() && e.Sorte.empty(); ++i)
             if (Getrimmt(Sorten_Listentext(sorten[i])) == sorte) e.Sorte = Sorten_Listentext(sorten[i]);
         e.SortenZeile = e.Sorte.empty() ? Integer{0} : Sorte_Suchen(kultur, e.Sorte);
-        if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + sorte + "“ gibt es bei " + kultur + " nicht");
+        if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + Zitat(sorte) + "“ gibt es bei " + kultur + " nicht");
     } else if (gewaehlt && !sorte.empty()) {
         z.fehler.push_back("Sorte: " + kultur + " hat keine Sortenliste (bitte leer lassen)");
     }
@@ -199,7 +239,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     }
     if (!vorfrucht.empty()) {
         zusatz.VorfruchtZeile = Vorfrucht_Suchen(vorfrucht);
-        if (zusatz.VorfruchtZeile == 0) z.fehler.push_back("Vorfrucht: „" + vorfrucht + "“ steht nicht in der Liste");
+        if (zusatz.VorfruchtZeile == 0) z.fehler.push_back("Vorfrucht: „" + Zitat(vorfrucht) + "“ steht nicht in der Liste");
     }
     e.Vorfrucht = vorfrucht;
     // "-----" is the window's answer Yes to its question about a missing
@@ -216,7 +256,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     } else {
         e.ODZeile = Duenger_Suchen(duenger);
         if (e.ODZeile == 0) {
-            z.fehler.push_back("Düngestoff: „" + duenger + "“ steht nicht in der Liste");
+            z.fehler.push_back("Düngestoff: „" + Zitat(duenger) + "“ steht nicht in der Liste");
         } else {
             const bool fluessig = Duengertabelle(e.ODZeile, duenger::Einheit) == "m3";
             e.ODMenge = z.Zahl(Menge, fluessig ? 2 : 3);
@@ -232,9 +272,10 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, beschriftung::Bodenartengruppe));
     // The check box: ja or nein, or its value 1 or 0; empty is unchecked.
     const std::string_view se = z.Wert(Schwarzerde);
-    e.Schwarzerde = se == "ja" || se == "1";
-    if (!e.Schwarzerde && !se.empty() && se != "nein" && se != "0")
-        z.fehler.push_back("Schwarzerde: „" + std::string(se) + "“ gibt es nicht; möglich: ja, nein");
+    const std::string sf = Vergleichsform(se);
+    e.Schwarzerde = sf == "ja" || sf == "1";
+    if (!e.Schwarzerde && !sf.empty() && sf != "nein" && sf != "0")
+        z.fehler.push_back("Schwarzerde: „" + Zitat(se) + "“ gibt es nicht; möglich: ja, nein");
     e.AZ = static_cast<Integer>(z.Wahl(Ackerzahl, beschriftung::Ackerzahl));
     e.ST = static_cast<Integer>(z.Wahl(Steingehalt, beschriftung::Steingehalt));
     e.Tiefe = beschriftung::Tiefe_cm(z.Wahl(Tiefe, beschriftung::Tiefe));
