@@ -1,7 +1,13 @@
 // The command line of nodra-l-stapel. File names are taken as the bytes the
 // program was given, whatever their encoding.
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <string>
