@@ -24,9 +24,13 @@ void Pruefen(bool bedingung) {
     if (!bedingung) std::abort();
 }
 
-// A folder of the run's own, removed when the fuzzer ends.
+// A folder of the run's own, removed when the fuzzer ends; in memory where
+// there is such a file system, as each run writes its output to disk.
 struct Arbeitsordner {
-    std::string pfad = (std::filesystem::temp_directory_path() / "stapel-fuzz-XXXXXX").string();
+    std::string pfad = ((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                    : std::filesystem::temp_directory_path()) /
+                        "stapel-fuzz-XXXXXX")
+                           .string();
     Arbeitsordner() { Pruefen(::mkdtemp(pfad.data()) != nullptr); }
     ~Arbeitsordner() { std::filesystem::remove_all(pfad); }
 };
