@@ -117,8 +117,13 @@ int Programm(int argc, char** argv) {
         Ausgeben(stderr, b.fehler + "\n");
         return 2;
     }
-    std::fprintf(stderr, "%ld %s berechnet, %ld nicht berechnet.\n", b.berechnet, b.berechnet == 1 ? "Zeile" : "Zeilen",
+    std::fprintf(stderr, "%ld %s berechnet, %ld nicht berechnet.", b.berechnet, b.berechnet == 1 ? "Zeile" : "Zeilen",
                  b.nichtBerechnet);
+    // Fewer rows than lines: fields in quotes that span lines.
+    if (const long zeilen = b.zeilenMitInhalt - 1; zeilen > b.berechnet + b.nichtBerechnet)
+        std::fprintf(stderr, " Die Datei hat %ld Zeilen unter der Kopfzeile; Felder in Anführungszeichen mit "
+                             "Zeilenumbruch fassen mehrere davon zu einer zusammen.", zeilen);
+    std::fputc('\n', stderr);
     return b.nichtBerechnet == 0 ? 0 : 1;
 }
 

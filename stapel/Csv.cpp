@@ -202,9 +202,10 @@ bool Leser::Lesen(const char* daten, std::size_t n, const std::function<void()>&
             }
         }
         const std::size_t ende = pos + laenge + (zeilenende ? 1 : 0);
-        if (!beiZeile_) {
+        if (!inhalt_) {
             const std::string_view teil(anfang, ende - pos);
-            if (teil.find_first_not_of(" \t\r\n") != std::string_view::npos) beiZeile_ = zeile_;
+            inhalt_ = teil.find_first_not_of(" \t\r\n") != std::string_view::npos;
+            if (inhalt_ && !beiZeile_) beiZeile_ = zeile_;
         }
         if (csv_parse(&p_, anfang, ende - pos, Feld, Satzende, &ziel) != ende - pos) return false;
         amZeilenanfang_ = zeilenende;
@@ -212,6 +213,8 @@ bool Leser::Lesen(const char* daten, std::size_t n, const std::function<void()>&
             const bool offen = Quote_Offen();
             if (offen && !offen_) quoteZeile_ = zeile_;
             offen_ = offen;
+            inhaltszeilen_ += inhalt_ ? 1 : 0;
+            inhalt_ = false;
             ++zeile_;
         }
         pos = ende;
@@ -243,6 +246,7 @@ void Leser::Satzende(int, void* d) {
     Leser& l = *z->l;
     l.felder.resize(l.anzahl_);
     l.satzZeile = l.beiZeile_ ? l.beiZeile_ : l.zeile_;
+    l.satzEndzeile = l.zeile_;
     (*z->f)();
     l.anzahl_ = 0;
     l.beiZeile_ = 0;

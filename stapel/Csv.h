@@ -51,7 +51,11 @@ public:
     long Zeilen() const { return zeile_ - (amZeilenanfang_ ? 1 : 0); }
 
     std::vector<std::string> felder;
-    long satzZeile = 0;  // line on which the record just read starts
+    long satzZeile = 0;     // line on which the record just read starts
+    long satzEndzeile = 0;  // and the line on which it ends
+    // Lines that hold more than blanks; a record without quoted line breaks
+    // is one of them.
+    long Zeilen_mit_Inhalt() const { return inhaltszeilen_ + (inhalt_ ? 1 : 0); }
 
 private:
     struct Ziel {
@@ -70,6 +74,8 @@ private:
     bool amZeilenanfang_ = true;   // nothing of line zeile_ read yet
     bool offen_ = false;           // a quoted field is open at the end of the last line
     long quoteZeile_ = 0;          // the line on which it opened
+    bool inhalt_ = false;          // line zeile_ holds more than blanks so far
+    long inhaltszeilen_ = 0;
 };
 
 }  // namespace nodra::stapel

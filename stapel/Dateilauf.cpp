@@ -139,6 +139,10 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         } else if (f.size() != stelle.size()) {
             r.meldungen.push_back("Zeile hat " + std::to_string(f.size()) + " Spalten statt " +
                                   std::to_string(stelle.size()));
+            if (leser.satzEndzeile > leser.satzZeile)
+                r.meldungen.back() += " (die Zeilen " + std::to_string(leser.satzZeile) + " bis " +
+                                      std::to_string(leser.satzEndzeile) +
+                                      " der Datei sind eine Zeile, weil ein Feld in Anführungszeichen über das Zeilenende reicht)";
         } else {
             r = Zeile_Auswerten(umgestellt ? zellen : f);
         }
@@ -218,6 +222,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         }
     }
     if (fehlerImLauf.empty() && !kopf) fehlerImLauf = "Die Datei ist leer: es fehlt die Kopfzeile.";
+    b.zeilenMitInhalt = leser.Zeilen_mit_Inhalt();
     if (fehlerImLauf.empty()) schreiben();
     if (fortschritt) std::fprintf(protokoll, "\r\033[K");
     if (fehlerImLauf.empty()) fehlerImLauf = ziel.Abschliessen();

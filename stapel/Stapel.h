@@ -40,6 +40,7 @@ void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder);
 struct Laufbericht {
     long berechnet = 0;
     long nichtBerechnet = 0;
+    long zeilenMitInhalt = 0;  // lines of the file with more than blanks, the header's included
     std::string fehler;  // a fault of the whole run (file, header); nothing is written then
 };
 

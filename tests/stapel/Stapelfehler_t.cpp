@@ -87,6 +87,18 @@ TEST_F(Stapeldatei, OffenesAnfuehrungszeichenNenntSeineZeile) {
     EXPECT_FALSE(Gibt_Es(aus));
     EXPECT_EQ(Lesen(ein), inhalt);
     EXPECT_EQ(Inhalt(ordner), std::vector<std::string>{"ein.csv"});
+
+    // Closed only by a quote two rows further: those rows are one, and the
+    // run says so.
+    Schreiben(ein, Kopf() + Beispiel().csv() + "\"" + Beispiel().csv() + Beispiel().csv() + "x\";" + Beispiel().csv() +
+                       Beispiel().csv());
+    EXPECT_EQ(Aufruf({ein, aus}), 1);
+    EXPECT_NE(protokoll.find("Zeile 3: Zeile hat 25 Spalten statt 24 (die Zeilen 3 bis 5 der Datei sind eine Zeile"),
+              std::string::npos)
+        << protokoll;
+    EXPECT_NE(protokoll.find("2 Zeilen berechnet, 1 nicht berechnet. Die Datei hat 5 Zeilen unter der Kopfzeile"),
+              std::string::npos)
+        << protokoll;
 }
 
 // Ctrl+C while the program waits for a writer of the FIFO, and while it
