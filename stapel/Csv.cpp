@@ -82,6 +82,12 @@ void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
     aus += '"';
 }
 
+std::string_view Getrimmt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
 std::string_view Ohne_Textmarke(std::string_view zelle) {
     if (zelle.size() >= 2 && zelle.front() == '\'' && Formelzeichen(zelle[1])) zelle.remove_prefix(1);
     return zelle;

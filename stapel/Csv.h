@@ -19,6 +19,8 @@ namespace nodra::stapel {
 // return and is no plain number) gets the spreadsheet's text mark ' in
 // front; `zahl` cells are numbers as the program wrote them.
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
+// Without blanks and tabs at the ends.
+std::string_view Getrimmt(std::string_view s);
 // A cell as read: a text mark ' before a formula character is dropped, so
 // that a result file can be read again.
 std::string_view Ohne_Textmarke(std::string_view zelle);

@@ -88,21 +88,22 @@ std::vector<std::string> Beispielzeile() {
     return z;
 }
 
+namespace {
+template <class Tabelle>
+std::vector<std::string> Namen(const Tabelle& t) {
+    std::vector<std::string> n;
+    for (const auto& s : t) n.emplace_back(s.name);
+    return n;
+}
+}  // namespace
+
 const std::vector<std::string>& Eingabespalten() {
-    static const std::vector<std::string> namen = [] {
-        std::vector<std::string> n;
-        for (const auto& s : Eingabetabelle) n.emplace_back(s.name);
-        return n;
-    }();
+    static const std::vector<std::string> namen = Namen(Eingabetabelle);
     return namen;
 }
 
 const std::vector<std::string>& Ergebnisspalten() {
-    static const std::vector<std::string> namen = [] {
-        std::vector<std::string> n;
-        for (const auto& s : Ergebnistabelle) n.emplace_back(s.name);
-        return n;
-    }();
+    static const std::vector<std::string> namen = Namen(Ergebnistabelle);
     return namen;
 }
 

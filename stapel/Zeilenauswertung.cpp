@@ -22,12 +22,6 @@ const char* const ErGesetzt = "Vorfrucht „-----“ (sonstige): Ernterückstän
 
 std::string Name_der(Spalte s) { return Eingabetabelle[s].name; }
 
-std::string_view Getrimmt(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // Length as a text box counts it (UTF-16 units).
 std::size_t Textlaenge(std::string_view s) {
     std::size_t n = 0;
