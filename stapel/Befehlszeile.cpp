@@ -38,7 +38,7 @@ const char* Hilfetext =
     "oder als seine Nummer ab 1, ein Kontrollkästchen als ja/nein.\n"
     "\n"
     "Optionen:\n"
-    "  --vorlage      Vorlage (Kopfzeile und Beispiel Winterweizen) schreiben, in die Datei\n"
+    "  --vorlage      Vorlage (Kopfzeile und ein Beispiel) schreiben, in die Datei\n"
     "                 oder auf die Standardausgabe\n"
     "  -h, --help     Diese Hilfe anzeigen\n"
     "  -v, --version  Version anzeigen\n"
