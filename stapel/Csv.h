@@ -1,0 +1,83 @@
+// Reading and writing the batch's CSV: semicolon-separated as German
+// spreadsheets write it, records that span lines, each record with the line
+// it starts on.
+#pragma once
+
+#include <csv.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nodra::stapel {
+
+// One CSV field; quoted when it holds a separator, a quote, a line break or
+// blanks at its ends (which a reader would drop). A text that a spreadsheet
+// would take for a formula (it begins with =, +, -, @, a tab or a carriage
+// return and is no plain number) gets the spreadsheet's text mark ' in
+// front; `zahl` cells are numbers as the program wrote them.
+void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
+// Without blanks and tabs at the ends.
+std::string_view Getrimmt(std::string_view s);
+// A cell as read: a text mark ' before a formula character is dropped, so
+// that a result file can be read again.
+std::string_view Ohne_Textmarke(std::string_view zelle);
+
+bool Ist_Utf8(std::string_view s);
+// Each byte of an invalid sequence replaced by U+FFFD.
+std::string Als_Utf8(std::string_view s);
+// Windows-1252, as German spreadsheets write "CSV", to UTF-8.
+std::string Aus_Windows1252(std::string_view s);
+// A cell quoted in a message: at most the first 40 characters, control
+// characters (NUL too) shown as U+FFFD.
+std::string Zitat(std::string_view zelle);
+
+// Reads records with libcsv, one physical line at a time, so that each
+// record knows the line it starts on.
+class Leser {
+public:
+    Leser();
+    ~Leser();
+    Leser(const Leser&) = delete;
+    Leser& operator=(const Leser&) = delete;
+
+    // Feeds a chunk; `datensatz` is called with each complete record. Lines
+    // end in CR LF, LF or CR alone.
+    bool Lesen(const char* daten, std::size_t n, const std::function<void()>& datensatz);
+    // The last record. A quote still open at the end is not taken as a
+    // record: the result is the line on which it opened, else 0.
+    long Ende(const std::function<void()>& datensatz);
+    // Lines read so far (a last line without line end counts).
+    long Zeilen() const { return zeile_ - (amZeilenanfang_ ? 1 : 0); }
+
+    std::vector<std::string> felder;
+    long satzZeile = 0;     // line on which the record just read starts
+    long satzEndzeile = 0;  // and the line on which it ends
+    // Lines that hold more than blanks; a record without quoted line breaks
+    // is one of them.
+    long Zeilen_mit_Inhalt() const { return inhaltszeilen_ + (inhalt_ ? 1 : 0); }
+
+private:
+    struct Ziel {
+        Leser* l;
+        const std::function<void()>* f;
+    };
+    static void Feld(void* s, std::size_t n, void* d);
+    static void Satzende(int, void* d);
+
+    csv_parser p_{};
+    bool Quote_Offen() const;
+    long zeile_ = 1;
+    long beiZeile_ = 0;
+    std::size_t anzahl_ = 0;
+    bool crOffen_ = false;         // the last chunk ended in CR; an LF next belongs to it
+    bool amZeilenanfang_ = true;   // nothing of line zeile_ read yet
+    bool offen_ = false;           // a quoted field is open at the end of the last line
+    long quoteZeile_ = 0;          // the line on which it opened
+    bool inhalt_ = false;          // line zeile_ holds more than blanks so far
+    long inhaltszeilen_ = 0;
+};
+
+}  // namespace nodra::stapel

@@ -1,0 +1,230 @@
+// A whole file: read, evaluate row by row, write the result file.
+#include <algorithm>
+#include <cstring>
+
+#include "stapel/Csv.h"
+#include "stapel/Dateien.h"
+#include "stapel/Spalten.h"
+#include "stapel/Stapel.h"
+
+namespace nodra::stapel {
+
+namespace {
+
+bool Nur_Ascii(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A list of names for a message, the first few of them.
+class Namensliste {
+public:
+    void Dazu(std::string_view name) {
+        if (++anzahl_ <= 10) text_ += (text_.empty() ? "„" : ", „") + Zitat(name) + "“";
+    }
+    bool Leer() const { return anzahl_ == 0; }
+    std::string Text() const {
+        return anzahl_ <= 10 ? text_ : text_ + " und " + std::to_string(anzahl_ - 10) + " weitere";
+    }
+
+private:
+    std::string text_;
+    long anzahl_ = 0;
+};
+
+const char* const Hinweis1252 =
+    "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen (so speichern deutsche "
+    "Tabellenkalkulationen „CSV (Trennzeichen-getrennt)“). Die Ausgabe ist UTF-8.\n";
+
+}  // namespace
+
+Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
+                            bool fortschritt, const Zeilenbeobachter& jeZeile) {
+    Laufbericht b;
+    Sichere_Ausgabe ziel(ausgabe);
+    if (b.fehler = ziel.Pruefen(); !b.fehler.empty()) return b;
+    if (ziel.Ist_Datei(eingabe)) {
+        b.fehler = "Die Ausgabedatei ist die Eingabedatei; sie wird nicht überschrieben.";
+        return b;
+    }
+    Eingabedatei datei;
+    if (b.fehler = datei.Oeffnen(eingabe); !b.fehler.empty()) return b;
+    if (b.fehler = ziel.Oeffnen(); !b.fehler.empty()) return b;
+
+    const auto& EingabeNamen = Eingabespalten();
+    const std::size_t n = EingabeNamen.size();
+    std::vector<int> stelle;   // input column of each field of the file's header; -1: none
+    std::size_t leerAmEnde = 0;  // columns without a name at the end of the header
+    bool kopf = false;
+    bool kanonisch = false;  // the header is in the template's order
+    bool windows1252 = false;
+    std::string puffer = "\xEF\xBB\xBF";
+    const long long groesse = datei.Groesse();
+    long long gelesen = 0;
+    std::vector<std::string> zellen(n);
+    std::string meldungstext;
+    std::string fehlerImLauf;
+
+    auto melden = [&](long zeile, const std::vector<std::string>& meldungen) {
+        std::string t = (fortschritt ? "\r\033[KZeile " : "Zeile ") + std::to_string(zeile) + ": ";
+        for (std::size_t i = 0; i < meldungen.size(); ++i) t += (i ? " | " : "") + meldungen[i];
+        t += '\n';
+        std::fwrite(t.data(), 1, t.size(), protokoll);
+    };
+
+    Leser leser;
+    auto datensatz = [&] {
+        std::vector<std::string>& f = leser.felder;
+        if (!fehlerImLauf.empty()) return;
+        if (!kopf) {
+            kopf = true;
+            // The header names the columns with umlauts, so its bytes tell
+            // the encoding of the file.
+            if (!std::all_of(f.begin(), f.end(), [](const std::string& s) { return Ist_Utf8(s); })) {
+                windows1252 = true;
+                std::fputs(Hinweis1252, protokoll);
+            }
+        }
+        bool utf8 = true;
+        for (auto& s : f) {
+            if (Nur_Ascii(s)) continue;
+            if (windows1252) s = Aus_Windows1252(s);
+            else utf8 = utf8 && Ist_Utf8(s);
+        }
+        if (stelle.empty()) {
+            std::vector<bool> da(n, false);
+            Namensliste unbekannt;
+            for (const std::string& name : f) {
+                const std::string_view g = Getrimmt(name);
+                const auto it = std::find(EingabeNamen.begin(), EingabeNamen.end(), g);
+                const auto i = static_cast<std::size_t>(it - EingabeNamen.begin());
+                stelle.push_back(it == EingabeNamen.end() || da[i] ? -1 : static_cast<int>(i));
+                if (stelle.back() >= 0) da[i] = true;
+                else if (!g.empty()) unbekannt.Dazu(g);
+            }
+            for (std::size_t i = stelle.size(); i > 0 && Getrimmt(f[i - 1]).empty(); --i) ++leerAmEnde;
+            Namensliste fehlend;
+            for (std::size_t i = 0; i < n; ++i)
+                if (!da[i]) fehlend.Dazu(EingabeNamen[i]);
+            if (!unbekannt.Leer() || !fehlend.Leer()) {
+                fehlerImLauf = "Kopfzeile passt nicht (die Vorlage zeigt sie: nodra-l-stapel --vorlage).";
+                if (!unbekannt.Leer()) fehlerImLauf += " Unbekannte oder doppelte Spalten: " + unbekannt.Text() + ".";
+                if (!fehlend.Leer()) fehlerImLauf += " Es fehlen: " + fehlend.Text() + ".";
+                return;
+            }
+            kanonisch = stelle.size() == n;
+            for (std::size_t i = 0; i < stelle.size(); ++i) kanonisch = kanonisch && stelle[i] == static_cast<int>(i);
+            std::vector<std::string> k;
+            for (const auto& name : f) k.emplace_back(Getrimmt(name));
+            k.insert(k.end(), Ergebnisspalten().begin(), Ergebnisspalten().end());
+            Zeile_Schreiben(puffer, k);
+            return;
+        }
+
+        // A row may leave out the unnamed columns at the end of the header.
+        if (f.size() < stelle.size() && f.size() >= stelle.size() - leerAmEnde) f.resize(stelle.size());
+        Zeilenergebnis r;
+        const bool umgestellt = utf8 && f.size() == stelle.size() && !kanonisch;
+        if (umgestellt)
+            for (std::size_t i = 0; i < f.size(); ++i)
+                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+        if (!utf8) {
+            r.meldungen.emplace_back("Zeile ist nicht in UTF-8 geschrieben (Zeichensatz der Datei prüfen)");
+            for (auto& s : f) s = Als_Utf8(s);
+        } else if (f.size() != stelle.size()) {
+            r.meldungen.push_back("Zeile hat " + std::to_string(f.size()) + " Spalten statt " +
+                                  std::to_string(stelle.size()));
+            if (leser.satzEndzeile > leser.satzZeile)
+                r.meldungen.back() += " (die Zeilen " + std::to_string(leser.satzZeile) + " bis " +
+                                      std::to_string(leser.satzEndzeile) +
+                                      " der Datei sind eine Zeile, weil ein Feld in Anführungszeichen über das Zeilenende reicht)";
+        } else {
+            r = Zeile_Auswerten(umgestellt ? zellen : f);
+        }
+        if (jeZeile) jeZeile(r, umgestellt ? zellen : f);
+        if (umgestellt)
+            for (std::size_t i = 0; i < f.size(); ++i)
+                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+        if (r.berechnet) ++b.berechnet;
+        else {
+            ++b.nichtBerechnet;
+            melden(leser.satzZeile, r.meldungen);
+        }
+        // The input cells as read, under their header, then the results and
+        // the messages (which name cells beyond the header).
+        f.resize(stelle.size());
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            if (i) puffer += ';';
+            Feld_Schreiben(puffer, f[i]);
+        }
+        for (std::size_t i = 0; i < r.werte.size(); ++i) {
+            puffer += ';';
+            Feld_Schreiben(puffer, r.werte[i], Ergebnistabelle[i].art == Art::Zahl);
+        }
+        if (!r.berechnet) puffer.append(Ergebnistabelle.size() - 1, ';');
+        puffer += ';';
+        meldungstext.clear();
+        for (const auto& t : r.meldungen) {
+            if (!meldungstext.empty()) meldungstext += " | ";
+            meldungstext += t;
+        }
+        Feld_Schreiben(puffer, meldungstext);
+        puffer += "\r\n";
+
+        if (fortschritt && (b.berechnet + b.nichtBerechnet) % 20000 == 0) {
+            std::fprintf(protokoll, "\r%ld Zeilen (%d %%)", b.berechnet + b.nichtBerechnet,
+                         static_cast<int>(groesse > 0 ? 100 * gelesen / groesse : 100));
+            std::fflush(protokoll);
+        }
+    };
+
+    std::vector<char> block(1 << 16);
+    bool erster = true;
+    auto schreiben = [&] {
+        if (fehlerImLauf.empty()) fehlerImLauf = ziel.Schreiben(puffer.data(), puffer.size());
+        puffer.clear();
+    };
+    while (fehlerImLauf.empty()) {
+        const long k = datei.Lesen(block.data(), block.size());
+        if (k < 0) {
+            fehlerImLauf = datei.fehler;
+            break;
+        }
+        if (k == 0) break;
+        gelesen += k;
+        const char* d = block.data();
+        std::size_t len = static_cast<std::size_t>(k);
+        if (erster) {
+            erster = false;
+            if (len >= 3 && std::memcmp(d, "\xEF\xBB\xBF", 3) == 0) {
+                d += 3;
+                len -= 3;
+            }
+        }
+        if (!leser.Lesen(d, len, datensatz)) fehlerImLauf = "Die Datei lässt sich nicht als CSV lesen.";
+        if (puffer.size() > (1u << 20)) schreiben();
+    }
+    if (fehlerImLauf.empty()) {
+        if (const long z = leser.Ende(datensatz)) {
+            const long bis = leser.Zeilen();
+            fehlerImLauf = "Zeile " + std::to_string(z) +
+                           ": ein Anführungszeichen am Anfang eines Feldes wird bis zum Ende der Datei nicht "
+                           "geschlossen" +
+                           (bis > z ? ", die Zeilen " + std::to_string(z) + " bis " + std::to_string(bis) +
+                                          " wären ein einziges Feld"
+                                    : std::string()) +
+                           ". Die Datei wird nicht ausgewertet.";
+        }
+    }
+    if (fehlerImLauf.empty() && !kopf) fehlerImLauf = "Die Datei ist leer: es fehlt die Kopfzeile.";
+    b.zeilenMitInhalt = leser.Zeilen_mit_Inhalt();
+    if (fehlerImLauf.empty()) schreiben();
+    if (fortschritt) std::fprintf(protokoll, "\r\033[K");
+    if (fehlerImLauf.empty()) fehlerImLauf = ziel.Abschliessen();
+    if (!fehlerImLauf.empty()) {
+        ziel.Verwerfen();
+        b.fehler = fehlerImLauf;
+    }
+    return b;
+}
+
+}  // namespace nodra::stapel

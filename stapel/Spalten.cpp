@@ -1,0 +1,110 @@
+#include "stapel/Spalten.h"
+
+#include <algorithm>
+
+#include "calc/Beschriftungen.h"
+#include "calc/Kulturprofil.h"
+#include "calc/Pruefung.h"
+#include "core/Tabellen.h"
+#include "core/Zahlen.h"
+#include "stapel/Stapel.h"
+
+namespace nodra::stapel {
+
+namespace {
+constexpr bool In_Reihenfolge() {
+    for (std::size_t i = 0; i < Eingabetabelle.size(); ++i)
+        if (Eingabetabelle[i].spalte != static_cast<Spalte>(i)) return false;
+    return true;
+}
+static_assert(In_Reihenfolge(), "an input column's place in the table is its Spalte");
+static_assert(Ergebnistabelle.back().wert == nullptr, "the messages come last");
+}  // namespace
+
+namespace spalten {
+
+// The Nmin boxes show the leading number of each entry, and their sum.
+std::string Nmin0_30(const Berechneter_Schlag& s) { return Nmin_Anzeige(s.eingabe.Nmin0_30); }
+std::string Nmin30_60(const Berechneter_Schlag& s) { return Nmin_Anzeige(s.eingabe.Nmin30_60); }
+std::string NminGesamt(const Berechneter_Schlag& s) {
+    return Zahl_Anzeige(Zahl_Praefix(Nmin0_30(s)) + Zahl_Praefix(Nmin30_60(s)));
+}
+
+std::string Bemerkungsnummern(const Berechneter_Schlag& s) {
+    std::string t;
+    for (int z : s.anzeige.Bemerkungsnummern) {
+        if (!t.empty()) t += ", ";
+        t += std::to_string(z);
+    }
+    return t;
+}
+
+// The remark lines as one cell, one line each.
+std::string Bemerkungen(const Berechneter_Schlag& s) {
+    std::string t;
+    for (const auto& l : s.anzeige.Bemerkungszeilen) {
+        if (!t.empty()) t += '\n';
+        t += l;
+    }
+    return t;
+}
+
+}  // namespace spalten
+
+// The example shows the crop with the most to enter (a variety list and all
+// four production targets) with its second production target and the first
+// variety that fits it, on a middle site after a previous crop "sonstige",
+// without manure.
+std::vector<std::string> Beispielzeile() {
+    namespace b = beschriftung;
+    int zeile = 1;
+    auto alleZiele = [](const Kulturprofil& k) {
+        return std::all_of(k.Produktionsziele.begin(), k.Produktionsziele.end(),
+                           [](const nodra::Produktionsziel& z) { return z.Gezeigt(); });
+    };
+    while (!alleZiele(Kulturprofil_Zeile(zeile)) || Sorten_der_Kultur(Kulturprofil_Zeile(zeile).Name).empty()) ++zeile;
+    const Kulturprofil& k = Kulturprofil_Zeile(zeile);
+    std::string sorte;
+    for (Integer s : Sorten_der_Kultur(k.Name))
+        if (sorte.empty() && k.Produktionsziele[1].Passt(Sortenklasse(Sorten_Listentext(s)))) sorte = Sorten_Listentext(s);
+    std::vector<std::string> z(Eingabetabelle.size());
+    z[Betrieb] = "Musterhof";
+    z[Schlag] = "Am Weg";
+    z[Hauptfrucht] = k.Name;
+    z[Sorte] = sorte.substr(0, sorte.find_last_not_of(' ') + 1);
+    z[Produktionsziel] = k.Produktionsziele[1].Beschriftung;
+    z[Zielertrag] = k.Ertragsoptionen[1];
+    z[Bestandesentwicklung] = b::Bestandesentwicklung[1];
+    z[Vorfrucht] = "-----";
+    z[Ernterueckstaende] = b::Ernterueckstaende[0];
+    z[Bodenartengruppe] = b::Bodenartengruppe[2];
+    z[Schwarzerde] = "nein";
+    z[Ackerzahl] = b::Ackerzahl[1];
+    z[Steingehalt] = b::Steingehalt[0];
+    z[Tiefe] = b::Tiefe[5];
+    z[Wasserschutzgebiet] = b::Wasserschutzgebiet[0];
+    z[Nmin0_30] = "30";
+    z[Nmin30_60] = "20";
+    return z;
+}
+
+namespace {
+template <class Tabelle>
+std::vector<std::string> Namen(const Tabelle& t) {
+    std::vector<std::string> n;
+    for (const auto& s : t) n.emplace_back(s.name);
+    return n;
+}
+}  // namespace
+
+const std::vector<std::string>& Eingabespalten() {
+    static const std::vector<std::string> namen = Namen(Eingabetabelle);
+    return namen;
+}
+
+const std::vector<std::string>& Ergebnisspalten() {
+    static const std::vector<std::string> namen = Namen(Ergebnistabelle);
+    return namen;
+}
+
+}  // namespace nodra::stapel
