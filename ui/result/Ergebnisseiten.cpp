@@ -1,0 +1,129 @@
+#include "ui/result/Ergebnisseiten.h"
+
+#include <QFileInfo>
+#include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "ui/platform/Fensterbild.h"
+#include "ui/platform/Plattform.h"
+
+namespace nodra::ui {
+
+namespace {
+
+// While the pages are drawn: the window's messages are not shown (the batch
+// names them in its output), the screen is large enough for the window at
+// its designed size, and everything else is asked of the platform before.
+class Seitenplattform : public Plattform {
+public:
+    Seitenplattform(Plattform& vorher, const QDate& heute) : vorher_(vorher), heute_(heute) { setzePlattform(this); }
+    ~Seitenplattform() override { setzePlattform(&vorher_); }
+    Seitenplattform(const Seitenplattform&) = delete;
+    Seitenplattform& operator=(const Seitenplattform&) = delete;
+
+    Antwort Meldung(const QString&, Knoepfe knoepfe, const QString&) override {
+        return knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+    }
+    std::optional<QString> Druckername() override { return std::nullopt; }
+    bool FensterDrucken(QWidget&, const QString&) override { return false; }
+    QPageLayout Seitenlayout() override { return Seitenlayout_A4(); }
+    std::optional<QString> DateiSpeichern(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    QString Zwischenablage() override { return QString(); }
+    bool LinkOeffnen(const QUrl&) override { return false; }
+    QDate Heute() override { return heute_; }
+    QSize Bildschirm() override { return QSize(100000, 100000); }
+
+private:
+    Plattform& vorher_;
+    QDate heute_;
+};
+
+}  // namespace
+
+QPageLayout Seitenlayout_A4() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+struct Ergebnisseiten::Zustand {
+    QSaveFile datei;
+    std::unique_ptr<QPdfWriter> pdf;
+    QPainter maler;
+    QRect druckbereich;
+    // One date on every page of the file, even across midnight.
+    QDate heute = plattform().Heute();
+};
+
+Ergebnisseiten::Ergebnisseiten(const QString& datei, const QPageLayout& layout, int dpi)
+    : z_(std::make_unique<Zustand>()) {
+    z_->datei.setFileName(datei);
+    if (!z_->datei.open(QIODevice::WriteOnly)) {
+        const QFileInfo ordner(QFileInfo(datei).absolutePath());
+        fehler_ = !ordner.isDir() ? QStringLiteral("Den Ordner ") + QDir::toNativeSeparators(ordner.filePath()) +
+                                        QStringLiteral(" gibt es nicht.")
+                                  : z_->datei.errorString();
+        return;
+    }
+    z_->pdf = std::make_unique<QPdfWriter>(&z_->datei);
+    z_->pdf->setPageLayout(layout);
+    z_->pdf->setResolution(dpi);
+    z_->pdf->setCreator(QStringLiteral("Nodra-L"));
+    z_->pdf->setTitle(QStringLiteral("Nodra-L Ergebnisse"));
+    z_->druckbereich = QRect(QPoint(0, 0), layout.paintRectPixels(z_->pdf->logicalDpiX()).size());
+}
+
+Ergebnisseiten::~Ergebnisseiten() {
+    if (z_->maler.isActive()) z_->maler.end();
+    z_->pdf.reset();
+    if (z_->datei.isOpen()) z_->datei.cancelWriting();
+}
+
+bool Ergebnisseiten::Offen() const { return z_->pdf != nullptr; }
+
+bool Ergebnisseiten::Seite(const Eingabedaten& eingabe, const Ergebnisdaten& ergebnis, const Ausgabetexte& texte) {
+    if (!Offen()) return false;
+    if (seiten_ == 0) {
+        if (!z_->maler.begin(z_->pdf.get())) {
+            fehler_ = QStringLiteral("Die Seite konnte nicht gezeichnet werden.");
+            return false;
+        }
+    } else if (!z_->pdf->newPage()) {
+        fehler_ = QStringLiteral("Die Seite konnte nicht angelegt werden.");
+        return false;
+    }
+    Seitenplattform p(plattform(), z_->heute);
+    frmNodra_BAusgabe fenster(eingabe, ergebnis, texte);
+    // As the print button prints it: without the window's three buttons.
+    for (const char* k : {"cmdDruck", "cmdZurück", "cmdTest"})
+        if (auto* knopf = fenster.findChild<QPushButton*>(QString::fromUtf8(k))) knopf->hide();
+    Fenster_Zeichnen(fenster, z_->maler, z_->druckbereich);
+    ++seiten_;
+    return true;
+}
+
+bool Ergebnisseiten::Abschliessen() {
+    if (!Offen()) return false;
+    if (seiten_ == 0) {
+        fehler_ = QStringLiteral("Keine Seite: keine Zeile wurde berechnet.");
+        return false;
+    }
+    const bool gezeichnet = z_->maler.end();
+    z_->pdf.reset();
+    if (!gezeichnet) {
+        z_->datei.cancelWriting();
+        fehler_ = QStringLiteral("Die Seiten konnten nicht gezeichnet werden.");
+        return false;
+    }
+    if (z_->datei.error() != QFileDevice::NoError || !z_->datei.commit()) {
+        fehler_ = z_->datei.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace nodra::ui
