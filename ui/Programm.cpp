@@ -2,16 +2,10 @@
 
 #include <QApplication>
 
+#include "ui/Titel.h"
 #include "ui/input/frmNodra_B.h"
 
 namespace nodra::ui {
-
-QString Programmtitel;
-
-QString Versionszeile() {
-    return QString::fromUtf8(Ausgabename) + QStringLiteral("  Version: ") + QString::fromUtf8(Versionsnummer) +
-           QStringLiteral("  Stand: ") + QString::fromUtf8(Versionsdatum);
-}
 
 int Programm_Starten(QApplication& app) {
     app.setApplicationName(QString::fromUtf8(Ausgabename));

@@ -16,7 +16,7 @@
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "ui/Fensterhilfen.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"

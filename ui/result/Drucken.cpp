@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/platform/Fensterbild.h"
 #include "ui/platform/Plattform.h"
 

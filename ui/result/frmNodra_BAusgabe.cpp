@@ -12,7 +12,7 @@
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "ui/Fensterhilfen.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"

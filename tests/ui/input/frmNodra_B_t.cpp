@@ -1,7 +1,7 @@
 // The main input window driven through its controls: start-up state, crop
 // lists, crop selection, completeness check, reset and exit.
 #include "ui/input/frmNodra_B.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 
 #include <QApplication>
 #include <QGroupBox>
