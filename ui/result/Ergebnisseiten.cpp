@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include "calc/Beschriftungen.h"
+#include "calc/Kulturprofil.h"
+#include "core/Tabellen.h"
 #include "ui/platform/Fensterbild.h"
 #include "ui/platform/Plattform.h"
 
@@ -44,6 +47,47 @@ private:
 };
 
 }  // namespace
+
+namespace {
+
+// Caption of option `nr` (from 1) of a group; empty for none.
+template <class Liste>
+QString Beschriftung(const Liste& liste, int nr) {
+    if (nr < 1 || nr > static_cast<int>(std::size(liste))) return QString();
+    const auto& b = liste[static_cast<std::size_t>(nr - 1)];
+    return QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
+}
+
+}  // namespace
+
+Ausgabetexte Ausgabetexte_Fuer(const Eingabedaten& e, const QString& betrieb, const QString& schlag) {
+    namespace b = beschriftung;
+    const Kulturprofil& k = Kulturprofil_Name(e.KulturZeile ? e.Kultur : std::string());
+    Ausgabetexte t;
+    t.Betrieb = betrieb;
+    t.Schlag = schlag;
+    t.SortenlisteSichtbar = e.KulturZeile != 0 && !Sorten_der_Kultur(e.Kultur).empty();
+    if (e.ODZeile != 0) {
+        t.Duenger = QString::fromStdString(std::string(Duengertabelle(e.ODZeile, duenger::Name)));
+        const auto einheit = Duengertabelle(e.ODZeile, duenger::Einheit) == "m3" ? b::EinheitFluessig : b::EinheitFest;
+        t.DuengerEinheit = QString::fromUtf8(einheit.data(), static_cast<qsizetype>(einheit.size()));
+    }
+    t.Steingehalt = Beschriftung(b::Steingehalt, e.ST);
+    t.Bodenart = Beschriftung(b::Bodenartengruppe, e.BA);
+    t.Ackerzahl = Beschriftung(b::Ackerzahl, e.AZ);
+    t.Tiefe = Beschriftung(b::Tiefe, e.Tiefe == 0 ? 0 : (e.Tiefe - 30) / 10);
+    if (k.RahmenHOE) t.Hoehe = Beschriftung(b::Hoehenlage, e.HOE);
+    if (k.RahmenHa) t.Halmstabilisator = Beschriftung(b::Halmstabilisatoren, e.Ha ? 1 : 2);
+    t.Ertrag = Beschriftung(k.Ertragsoptionen, e.E);
+    if (k.RahmenPZ && e.PZ >= 1 && e.PZ <= 4) {
+        const auto& z = k.Produktionsziele[static_cast<std::size_t>(e.PZ - 1)].Beschriftung;
+        t.Produktionsziel = QString::fromUtf8(z.data(), static_cast<qsizetype>(z.size()));
+    }
+    t.Bestand = Beschriftung(b::Bestandesentwicklung, e.BE == 4 && !k.Raps ? 0 : e.BE);
+    t.BlattverlustOhne = Beschriftung(b::Blattverlust, 1);
+    t.BlattverlustMit = Beschriftung(b::Blattverlust, 2);
+    return t;
+}
 
 QPageLayout Seitenlayout_A4() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),

@@ -12,6 +12,11 @@
 
 namespace nodra::ui {
 
+// The texts the input window hands to the result window, for the input
+// record of a field as the window would hold it after its calculation:
+// captions of the chosen options, the manure and its unit, farm and field.
+Ausgabetexte Ausgabetexte_Fuer(const Eingabedaten& eingabe, const QString& betrieb, const QString& schlag);
+
 // The paper of the pages: A4 upright with 10 mm margins, the page the
 // program prints where there is no default printer.
 QPageLayout Seitenlayout_A4();
