@@ -18,7 +18,7 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --build "$bau/googletest-bau" -j2 --target install > /dev/null
 fi
 cmake -S . -B "$bau/nodra" -DCMAKE_TOOLCHAIN_FILE="$werkzeug" -DCMAKE_BUILD_TYPE=Release \
-  -DNODRA_GUI=OFF -DNODRA_BENCH=OFF -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+  -DNODRA_GUI=OFF -DNODRA_STAPEL=OFF -DNODRA_BENCH=OFF -DBUILD_TESTING=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DGTest_DIR="$gtest/lib/cmake/GTest" > /dev/null
 cmake --build "$bau/nodra" -j2 --target kern_tests
 

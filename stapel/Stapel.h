@@ -3,13 +3,17 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/Datensaetze.h"
+
 namespace nodra::stapel {
 
-// Input columns, named and ordered as the input window shows its inputs.
+// Input columns, named and ordered as the input window shows its inputs
+// (the tables are in stapel/Spalten.h).
 const std::vector<std::string>& Eingabespalten();
 // Result columns added behind the input columns.
 const std::vector<std::string>& Ergebnisspalten();
@@ -18,6 +22,10 @@ struct Zeilenergebnis {
     bool berechnet = false;
     std::vector<std::string> werte;  // one per result column except "Meldungen"; empty when not calculated
     std::vector<std::string> meldungen;
+    // The records of the field as the window would have them; `ergebnis` is
+    // filled when the row is calculated.
+    Eingabedaten eingabe;
+    Ergebnisdaten ergebnis;
 };
 
 // Evaluates one field: its cells in the order of Eingabespalten().
@@ -37,9 +45,14 @@ struct Laufbericht {
 
 // Reads `eingabe` row by row and writes `ausgabe` safely (a temporary file
 // renamed at the end). Bad rows are named on `protokoll` with their line
-// number; `fortschritt` shows a progress line for large files.
+// number; `fortschritt` shows a progress line for large files. `jeZeile`, if
+// given, sees every evaluated row in input order with its cells as read.
+using Zeilenbeobachter = std::function<void(const Zeilenergebnis&, const std::vector<std::string>& zellen)>;
 Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
-                            bool fortschritt);
+                            bool fortschritt, const Zeilenbeobachter& jeZeile = {});
+
+// Ctrl+C and termination requests end a run of Datei_Auswerten without output.
+void Abbruch_Anmelden();
 
 // The whole program: arguments as main receives them; returns the exit status.
 int Programm(int argc, char** argv);

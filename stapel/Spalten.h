@@ -1,0 +1,120 @@
+// The columns of the batch files, each written down once: its name in the
+// header, its kind (how a cell is read and written), the template's example
+// and, for a result column, where its value comes from in the records. The
+// header, the template, the reading and the writing are made from these tables.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "calc/Anzeige.h"
+#include "core/Datensaetze.h"
+
+namespace nodra::stapel {
+
+// How a cell is read (input) or written (output).
+enum class Art {
+    Name,               // free text of at most 30 characters, no line break
+    Liste,              // an entry of a list of the window, exactly as listed
+    Auswahl,            // an option group: caption of the button or its number from 1
+    Kontrollkaestchen,  // ja/nein or 1/0
+    Zahl,               // a number as a numeric box holds it; written as a number
+    Text,               // free text (remarks, messages)
+};
+
+// Input columns, in the order the input window shows its inputs.
+enum Spalte {
+    Betrieb, Schlag, Hauptfrucht, Sorte, Produktionsziel, Zielertrag, Bestandesentwicklung, Halmstabilisatoren,
+    Hoehenlage, Blattverlust, Vorfrucht, Ernterueckstaende, Duengestoff, Menge, TS, Zeitraum, Bodenartengruppe,
+    Schwarzerde, Ackerzahl, Steingehalt, Tiefe, Wasserschutzgebiet, Nmin0_30, Nmin30_60
+};
+
+struct Eingabespalte {
+    Spalte spalte;
+    const char* name;
+    Art art;
+    const char* beispiel;  // the template's winter wheat example
+};
+
+inline constexpr std::array<Eingabespalte, 24> Eingabetabelle = {{
+    {Betrieb, "Betrieb", Art::Name, "Musterhof"},
+    {Schlag, "Schlag", Art::Name, "Am Weg"},
+    {Hauptfrucht, "Hauptfrucht", Art::Liste, "Wi-Weizen"},
+    {Sorte, "Sorte", Art::Liste, "----- B"},
+    {Produktionsziel, "Produktionsziel", Art::Auswahl, "Futter-/Brotweizen (B+C+CK)"},
+    {Zielertrag, "Zielertrag (dt/ha)", Art::Auswahl, "54 ... 81"},
+    {Bestandesentwicklung, "Bestandesentwicklung", Art::Auswahl, "mittel"},
+    {Halmstabilisatoren, "Einsatz Halmstabilisatoren", Art::Auswahl, ""},
+    {Hoehenlage, "Höhenlage (m)", Art::Auswahl, ""},
+    {Blattverlust, "Blattverlust über Winter", Art::Auswahl, ""},
+    {Vorfrucht, "Vorfrucht", Art::Liste, "-----"},
+    {Ernterueckstaende, "Ernterückstände der Vorfrucht eingearbeitet", Art::Auswahl, "Nein"},
+    {Duengestoff, "Düngestoff", Art::Liste, ""},
+    {Menge, "Menge", Art::Zahl, ""},
+    {TS, "Trockensubstanzgehalt (%)", Art::Zahl, ""},
+    {Zeitraum, "Zeitraum", Art::Auswahl, ""},
+    {Bodenartengruppe, "Bodenartengruppe", Art::Auswahl, "lS (SL) [3]"},
+    {Schwarzerde, "Schwarzerde", Art::Kontrollkaestchen, "nein"},
+    {Ackerzahl, "Ackerzahl", Art::Auswahl, "40 ... 75"},
+    {Steingehalt, "Steingehalt", Art::Auswahl, "frei"},
+    {Tiefe, "Durchwurzelbare Tiefe", Art::Auswahl, "90 cm"},
+    {Wasserschutzgebiet, "Wasserschutzgebiet", Art::Auswahl, "kein"},
+    {Nmin0_30, "Nmin 0..30 cm", Art::Zahl, "30"},
+    {Nmin30_60, "Nmin 30..60 cm", Art::Zahl, "20"},
+}};
+
+// A calculated field: what a result column is taken from.
+struct Berechneter_Schlag {
+    const Eingabedaten& eingabe;
+    const Ergebnisanzeige& anzeige;
+};
+
+struct Ergebnisspalte {
+    const char* name;
+    Art art;
+    std::string (*wert)(const Berechneter_Schlag&);  // nullptr: the messages of the row
+};
+
+namespace spalten {
+std::string Nmin0_30(const Berechneter_Schlag& s);
+std::string Nmin30_60(const Berechneter_Schlag& s);
+std::string NminGesamt(const Berechneter_Schlag& s);
+std::string Bemerkungsnummern(const Berechneter_Schlag& s);
+std::string Bemerkungen(const Berechneter_Schlag& s);
+template <std::string Ergebnisanzeige::*Kasten>
+std::string Box(const Berechneter_Schlag& s) {
+    return s.anzeige.*Kasten;
+}
+}  // namespace spalten
+
+// Result columns behind the input columns, one per box of the result window,
+// then the remarks and the messages of the row.
+inline constexpr std::array<Ergebnisspalte, 23> Ergebnistabelle = {{
+    {"Boden-Nmin 0..30 cm", Art::Zahl, spalten::Nmin0_30},
+    {"Boden-Nmin 30..60 cm", Art::Zahl, spalten::Nmin30_60},
+    {"Nmin gesamt", Art::Zahl, spalten::NminGesamt},
+    {"Nmin-Korrektur Steingehalt", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_ST>},
+    {"Nmin-Korrektur Bodenartengruppe", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_BA>},
+    {"Nmin-Korrektur Ackerzahl", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_AZ>},
+    {"Nmin-Korrektur Bodentiefe", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_90>},
+    {"Nmin pflanzenverfügbar", Art::Zahl, spalten::Box<&Ergebnisanzeige::Nmin_Pfl>},
+    {"N-Basis-Sollwert", Art::Zahl, spalten::Box<&Ergebnisanzeige::NSoll>},
+    {"N-Sollwert-Korrektur Höhenlage", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_HOE>},
+    {"N-Sollwert-Korrektur Ertragserwartung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_ERT>},
+    {"N-Sollwert-Korrektur Sorte", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_So>},
+    {"N-Sollwert-Korrektur Bestandesentwicklung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_BeEn>},
+    {"N-Sollwert-Korrektur Halmstabilisator", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_Ha>},
+    {"N-Sollwert-Korrektur Vorfrucht", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_VF>},
+    {"N-Sollwert-Korrektur org. Düngung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_OD>},
+    {"korrigierter N-Sollwert", Art::Zahl, spalten::Box<&Ergebnisanzeige::NSoll_Kor>},
+    {"1.a N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1aGabe>},
+    {"1.b N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1bGabe>},
+    {"2. N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N2Gabe>},
+    {"Bemerkungen Nr.", Art::Text, spalten::Bemerkungsnummern},
+    {"Bemerkungen", Art::Text, spalten::Bemerkungen},
+    {"Meldungen", Art::Text, nullptr},
+}};
+
+}  // namespace nodra::stapel
