@@ -10,6 +10,7 @@
 #include "calc/Beschriftungen.h"
 #include "calc/Kulturprofil.h"
 #include "core/Tabellen.h"
+#include "ui/Titel.h"
 #include "ui/platform/Fensterbild.h"
 #include "ui/platform/Plattform.h"
 
@@ -105,6 +106,8 @@ struct Ergebnisseiten::Zustand {
 
 Ergebnisseiten::Ergebnisseiten(const QString& datei, const QPageLayout& layout, int dpi)
     : z_(std::make_unique<Zustand>()) {
+    // The title line the input window sets at start-up, where there is none.
+    Programmtitel = Programmtitel_der_Ausgabe();
     z_->datei.setFileName(datei);
     if (!z_->datei.open(QIODevice::WriteOnly)) {
         const QFileInfo ordner(QFileInfo(datei).absolutePath());
