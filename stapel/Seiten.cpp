@@ -40,6 +40,16 @@ bool Seiten_Verlangt(int argc, char** argv) {
     return false;
 }
 
+// Drawing the pages without a display asks for the session's runtime folder,
+// which jobs started by cron or as another user do not have; Qt then uses a
+// folder of its own and says so on every run. That note is no concern of the
+// advisor's; every other message passes.
+QtMessageHandler vorherigeAusgabe = nullptr;
+void Meldungsausgabe(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+    if (art == QtWarningMsg && text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    vorherigeAusgabe(art, ort, text);
+}
+
 }  // namespace
 
 std::unique_ptr<Seitenziel> Seiten_Oeffnen(const std::string& datei) { return std::make_unique<Pdfseiten>(datei); }
@@ -52,6 +62,7 @@ int Programm_Mit_Seiten(int argc, char** argv) {
         // and none is used where there is one.
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 #endif
+        vorherigeAusgabe = qInstallMessageHandler(Meldungsausgabe);
         app.emplace(argc, argv);
     }
     return Programm(argc, argv, &Seiten_Oeffnen);
