@@ -105,26 +105,9 @@ TEST(Ergebnisseiten, JedeSeiteWieDieGedruckteSeiteDesFensters) {
 
 // The words of each page of a PDF file, in drawing order.
 QList<QList<PdfWort>> Seitenwoerter(const QString& datei) {
-    QList<QList<PdfWort>> seiten;
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), datei, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return seiten;
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    const QStringList teile = html.split(QStringLiteral("<page "));
-    for (qsizetype i = 1; i < teile.size(); ++i) {
-        QList<PdfWort> w;
-        static const QRegularExpression wort(QStringLiteral(
-            "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-        for (auto m = wort.globalMatch(teile[i]); m.hasNext();) {
-            const auto t = m.next();
-            QString text = t.captured(5);
-            text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-            text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-            w << PdfWort{text, QRectF(QPointF(t.captured(1).toDouble(), t.captured(2).toDouble()),
-                                      QPointF(t.captured(3).toDouble(), t.captured(4).toDouble()))};
-        }
-        seiten << w;
-    }
+    const PdfInhalt inhalt = PdfLesen(datei);
+    QList<QList<PdfWort>> seiten(inhalt.seiten);
+    for (const auto& w : inhalt.woerter) seiten[w.seite] << w;
     return seiten;
 }
 
