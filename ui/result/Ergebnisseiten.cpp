@@ -1,7 +1,7 @@
 #include "ui/result/Ergebnisseiten.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -18,9 +18,10 @@ namespace nodra::ui {
 
 namespace {
 
-// While the pages are drawn: the window's messages are not shown (the batch
+// While a page is drawn: the window's messages are not shown (the batch
 // names them in its output), the screen is large enough for the window at
-// its designed size, and everything else is asked of the platform before.
+// its designed size (so it is never given scroll bars), today is the date of
+// the run, and there is no printer, clipboard or dialog.
 class Seitenplattform : public Plattform {
 public:
     Seitenplattform(Plattform& vorher, const QDate& heute) : vorher_(vorher), heute_(heute) { setzePlattform(this); }
@@ -47,10 +48,6 @@ private:
     QDate heute_;
 };
 
-}  // namespace
-
-namespace {
-
 // Caption of option `nr` (from 1) of a group; empty for none.
 template <class Liste>
 QString Beschriftung(const Liste& liste, int nr) {
@@ -76,7 +73,8 @@ Ausgabetexte Ausgabetexte_Fuer(const Eingabedaten& e, const QString& betrieb, co
     t.Steingehalt = Beschriftung(b::Steingehalt, e.ST);
     t.Bodenart = Beschriftung(b::Bodenartengruppe, e.BA);
     t.Ackerzahl = Beschriftung(b::Ackerzahl, e.AZ);
-    t.Tiefe = Beschriftung(b::Tiefe, e.Tiefe == 0 ? 0 : (e.Tiefe - 30) / 10);
+    for (int option = 1; option <= static_cast<int>(b::Tiefe.size()); ++option)
+        if (b::Tiefe_cm(option) == e.Tiefe) t.Tiefe = Beschriftung(b::Tiefe, option);
     if (k.RahmenHOE) t.Hoehe = Beschriftung(b::Hoehenlage, e.HOE);
     if (k.RahmenHa) t.Halmstabilisator = Beschriftung(b::Halmstabilisatoren, e.Ha ? 1 : 2);
     t.Ertrag = Beschriftung(k.Ertragsoptionen, e.E);
