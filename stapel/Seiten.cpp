@@ -59,8 +59,9 @@ int Programm_Mit_Seiten(int argc, char** argv) {
     if (Seiten_Verlangt(argc, argv)) {
 #if !defined(_WIN32) && !defined(__APPLE__)
         // The pages are drawn without showing a window: no display is needed,
-        // and none is used where there is one.
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+        // and none is used where there is one (nor one named in the
+        // environment that may not be there when a job runs).
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 #endif
         vorherigeAusgabe = qInstallMessageHandler(Meldungsausgabe);
         app.emplace(argc, argv);

@@ -215,7 +215,9 @@ TEST(Ergebnisseiten, StapelprogrammEineSeiteJeBerechneterZeile) {
 
     QProcess p;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) umgebung.remove(QString::fromUtf8(v));
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY"}) umgebung.remove(QString::fromUtf8(v));
+    // A display platform named in the environment that has no display.
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     p.setProcessEnvironment(umgebung);
     p.setWorkingDirectory(ordner.path());
     p.start(QStringLiteral(NODRA_STAPEL_PROGRAMM),
