@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/Kulturprofil.h"
 #include "calc/Pruefung.h"
 #include "core/Tabellen.h"
 
@@ -40,8 +41,7 @@ int main(int argc, char** argv) {
     Tabellen_Fuellen();
     std::vector<std::string> kulturen;
     for (const std::string& k : Namen(Kulturtabelle, kultur::Name))
-        if (k != "Br-Weizen, (Brauweizen)" && k != "Ethanolweizen" && k != "Br-Wintergerste" && k != "Braugerste")
-            kulturen.push_back(k);
+        if (!Kulturprofil_Name(k).Ersatzkultur) kulturen.push_back(k);
     const std::vector<std::string> vorfruechte = Namen(Vorfruchttabelle, vorfrucht::Name);
     const std::vector<std::string> duenger = Namen(Duengertabelle, duenger::Name);
     const char* bodenarten[] = {"S [1]", "l'S [2]", "lS (SL) [3]", "sL/uL [4]", "t'L/T [5]"};
@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
         "Nmin 0..30 cm;Nmin 30..60 cm\r\n";
     for (long i = 0; i < zeilen; ++i) {
         const std::string& k = kulturen[static_cast<std::size_t>(i) % kulturen.size()];
-        const bool raps = k == "Wi-Raps";
-        const bool zweitesJahr = k.find("2. Jahr") != std::string::npos;
+        const Kulturprofil& profil = Kulturprofil_Name(k);
+        const bool raps = profil.Raps;
+        const bool zweitesJahr = !profil.ErstesJahr.empty();
         const Pruefzusatz rahmen = Rahmen_der_Kultur(k);
         const auto& sorten = Sorten_der_Kultur(k);
         std::vector<std::string> z(24);
@@ -66,8 +67,14 @@ int main(int argc, char** argv) {
         z[2] = k;
         if (!sorten.empty() && Zufall(4))
             z[3] = Getrimmt(Sorten_Listentext(sorten[static_cast<std::size_t>(Zufall(static_cast<int>(sorten.size())))]));
-        if (rahmen.RahmenPZ) z[4] = k == "Wi-Weizen" ? std::to_string(1 + Zufall(2)) : (Zufall(2) ? "1" : "3");
-        z[5] = std::to_string(1 + Zufall(raps ? 7 : 3));
+        if (rahmen.RahmenPZ) {
+            // A target the crop offers, by its number.
+            int pz;
+            do pz = 1 + Zufall(4);
+            while (!profil.Ziel(pz).Gezeigt());
+            z[4] = std::to_string(pz);
+        }
+        z[5] = std::to_string(1 + Zufall(static_cast<int>(profil.Ertragsoptionen.size())));
         z[6] = std::to_string(1 + Zufall(raps ? 4 : 3));
         if (rahmen.RahmenHa) z[7] = Zufall(2) ? "ja" : "nein";
         if (rahmen.RahmenHOE) z[8] = Zufall(2) ? "< 300" : ">= 300";

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "calc/Anzeige.h"
+#include "calc/Kulturprofil.h"
 #include "calc/Pruefung.h"
 #include "core/Tabellen.h"
 
@@ -157,15 +158,16 @@ std::vector<std::vector<std::string>> Schlaege() {
     std::size_t i = 0;
     for (int r = 1; !Kulturtabelle(r, kultur::Name).empty(); ++r, ++i) {
         const std::string k(Kulturtabelle(r, kultur::Name));
-        if (k == "Br-Weizen, (Brauweizen)" || k == "Ethanolweizen" || k == "Br-Wintergerste" || k == "Braugerste") continue;
+        const Kulturprofil& profil = Kulturprofil_Name(k);
+        if (profil.Ersatzkultur) continue;
         const Pruefzusatz rahmen = Rahmen_der_Kultur(k);
-        const bool raps = k == "Wi-Raps", zweitesJahr = k.find("2. Jahr") != std::string::npos;
+        const bool raps = profil.Raps, zweitesJahr = !profil.ErstesJahr.empty();
         std::vector<std::string> f(24);
         f[0] = i % 7 == 0 ? "Gut Mühlberg; \"Nord\"" : "Hof " + std::to_string(i);
         f[1] = "Schlag " + std::to_string(i * 7 + 3);
         f[2] = k;
-        if (rahmen.RahmenPZ) f[4] = k == "Wi-Weizen" ? "1" : "3";
-        f[5] = std::to_string(1 + i % (raps ? 7 : 3));
+        if (rahmen.RahmenPZ) f[4] = profil.Ziel(1).Gezeigt() ? "1" : "3";
+        f[5] = std::to_string(1 + i % profil.Ertragsoptionen.size());
         f[6] = std::to_string(1 + i % (raps ? 4 : 3));
         if (rahmen.RahmenHa) f[7] = i % 2 ? "ja" : "nein";
         if (rahmen.RahmenHOE) f[8] = ">= 300";
