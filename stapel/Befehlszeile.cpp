@@ -10,20 +10,22 @@
 #endif
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Programmversion.h"
 #include "core/Tabellen.h"
 #include "stapel/Dateien.h"
+#include "stapel/Seiten.h"
 #include "stapel/Stapel.h"
 
 namespace nodra::stapel {
 
 namespace {
 
-const char* Hilfetext =
-    "Aufruf: nodra-l-stapel EINGABE.csv AUSGABE.csv\n"
+const char* Hilfevorlage =
+    "Aufruf: nodra-l-stapel EINGABE.csv AUSGABE.csv [--seiten SEITEN.pdf]\n"
     "        nodra-l-stapel --vorlage [VORLAGE.csv]\n"
     "\n"
     "Berechnet den Stickstoff-Düngebedarf vieler Schläge: eine Zeile der Eingabedatei je Schlag,\n"
@@ -40,6 +42,7 @@ const char* Hilfetext =
     "Optionen:\n"
     "  --vorlage      Vorlage (Kopfzeile und ein Beispiel) schreiben, in die Datei\n"
     "                 oder auf die Standardausgabe\n"
+    "%s"
     "  -h, --help     Diese Hilfe anzeigen\n"
     "  -v, --version  Version anzeigen\n"
     "\n"
@@ -49,16 +52,45 @@ const char* Hilfetext =
     "Rückgabewert: 0 alle Zeilen berechnet, 1 nicht alle Zeilen berechnet, 2 Fehler (Datei,\n"
     "Kopfzeile, Aufruf); dann wird keine Ausgabedatei geschrieben.\n";
 
+const char* Hilfe_Seiten =
+    "  --seiten SEITEN.pdf\n"
+    "                 je berechneter Zeile eine Seite in SEITEN.pdf, die Ergebnisseite des\n"
+    "                 Programms, wie es sie druckt (A4), in der Reihenfolge der Eingabe\n";
+const char* Hilfe_Ohne_Seiten =
+    "  --seiten       (Ergebnisseiten als PDF) fehlt hier: dieses Programm wurde ohne die\n"
+    "                 Fenster gebaut, die die Seiten zeichnen\n";
+
+std::string Hilfetext_Bilden(bool seiten) {
+    std::string t(Hilfevorlage);
+    t.replace(t.find("%s"), 2, seiten ? Hilfe_Seiten : Hilfe_Ohne_Seiten);
+    if (!seiten) t.replace(t.find(" [--seiten SEITEN.pdf]"), 22, "");
+    return t;
+}
+
 void Ausgeben(std::FILE* f, const std::string& t) { std::fwrite(t.data(), 1, t.size(), f); }
 
-int Vorlage_Schreiben(const std::vector<std::string>& dateien) {
+// The page file must not be the input or the output, and where it exists it
+// must be an ordinary file.
+std::string Seitendatei_Pruefen(const std::string& pdf, const std::vector<std::string>& dateien) {
+    struct stat s {};
+    if (::stat(pdf.c_str(), &s) != 0) return {};
+    for (const std::string& d : dateien) {
+        struct stat a {};
+        if (::stat(d.c_str(), &a) == 0 && a.st_dev == s.st_dev && a.st_ino == s.st_ino)
+            return "Die Seitendatei ist die Ein- oder Ausgabedatei; sie wird nicht überschrieben.";
+    }
+    if (!S_ISREG(s.st_mode)) return "Die Seitendatei „" + pdf + "“ ist keine gewöhnliche Datei; sie wird nicht ersetzt.";
+    return {};
+}
+
+int Vorlage_Schreiben(const std::vector<std::string>& dateien, const std::string& hilfetext) {
     const std::string v = Vorlage();
     if (dateien.empty()) {
         std::fwrite(v.data(), 1, v.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 2;
     }
     if (dateien.size() > 1) {
-        std::fputs(Hilfetext, stderr);
+        Ausgeben(stderr, hilfetext);
         return 2;
     }
     Sichere_Ausgabe f(dateien.front());
@@ -76,13 +108,26 @@ int Vorlage_Schreiben(const std::vector<std::string>& dateien) {
 
 }  // namespace
 
-int Programm(int argc, char** argv) {
+int Programm(int argc, char** argv, Seitenfabrik seitenfabrik) {
     Tabellen_Fuellen();
-    bool hilfe = false, version = false, vorlage = false, optionen = true;
+    const std::string hilfetext = Hilfetext_Bilden(seitenfabrik != nullptr);
+    bool hilfe = false, version = false, vorlage = false, optionen = true, mitSeiten = false;
+    std::string pdf;
     std::vector<std::string> dateien, unbekannt;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (optionen && a == "--") optionen = false;
+        else if (optionen && seitenfabrik && a == "--seiten") {
+            if (i + 1 >= argc) {
+                Ausgeben(stderr, "Die Option --seiten verlangt den Namen der Seitendatei.\n\n" + hilfetext);
+                return 2;
+            }
+            mitSeiten = true;
+            pdf = argv[++i];
+        } else if (optionen && seitenfabrik && a.rfind("--seiten=", 0) == 0) {
+            mitSeiten = true;
+            pdf = a.substr(9);
+        }
         else if (optionen && (a == "-h" || a == "--help")) hilfe = true;
         else if (optionen && (a == "-v" || a == "--version")) version = true;
         else if (optionen && a == "--vorlage") vorlage = true;
@@ -92,27 +137,50 @@ int Programm(int argc, char** argv) {
     if (!unbekannt.empty()) {
         std::string t = "Unbekannte Option: ";
         for (std::size_t i = 0; i < unbekannt.size(); ++i) t += (i ? ", " : "") + unbekannt[i];
-        Ausgeben(stderr, t + "\n\n" + Hilfetext);
+        Ausgeben(stderr, t + "\n\n" + hilfetext);
         return 2;
     }
     if (hilfe) {
-        std::fputs(Hilfetext, stdout);
+        Ausgeben(stdout, hilfetext);
         return 0;
     }
     if (version) {
         std::puts("nodra-l-stapel " NODRA_VERSION);
         return 0;
     }
-    if (vorlage) return Vorlage_Schreiben(dateien);
-    if (dateien.size() != 2) {
-        std::fputs(Hilfetext, stderr);
+    if (vorlage && mitSeiten) {
+        Ausgeben(stderr, hilfetext);
         return 2;
+    }
+    if (vorlage) return Vorlage_Schreiben(dateien, hilfetext);
+    if (dateien.size() != 2) {
+        Ausgeben(stderr, hilfetext);
+        return 2;
+    }
+    // The page file is opened before any work: a name that cannot be
+    // written ends the run before the input is read.
+    std::unique_ptr<Seitenziel> seiten;
+    Zeilenbeobachter jeZeile;
+    std::string seitenfehler;
+    if (mitSeiten) {
+        if (const std::string f = Seitendatei_Pruefen(pdf, dateien); !f.empty()) {
+            Ausgeben(stderr, f + "\n");
+            return 2;
+        }
+        seiten = seitenfabrik(pdf);
+        if (!seiten->Offen()) {
+            Ausgeben(stderr, "Die Seitendatei „" + pdf + "“ lässt sich nicht anlegen: " + seiten->Fehler() + "\n");
+            return 2;
+        }
+        jeZeile = [&](const Zeilenergebnis& r, const std::vector<std::string>& zellen) {
+            if (r.berechnet && seitenfehler.empty() && !seiten->Seite(r, zellen)) seitenfehler = seiten->Fehler();
+        };
     }
     Abbruch_Anmelden();
     struct stat st {};
     const bool gross = ::stat(dateien[0].c_str(), &st) == 0 && st.st_size > 500000;
     const bool terminal = isatty(fileno(stderr)) != 0 && gross;
-    const Laufbericht b = Datei_Auswerten(dateien[0], dateien[1], stderr, terminal);
+    const Laufbericht b = Datei_Auswerten(dateien[0], dateien[1], stderr, terminal, jeZeile);
     if (!b.fehler.empty()) {
         Ausgeben(stderr, b.fehler + "\n");
         return 2;
@@ -124,6 +192,18 @@ int Programm(int argc, char** argv) {
         std::fprintf(stderr, " Die Datei hat %ld Zeilen unter der Kopfzeile; Felder in Anführungszeichen mit "
                              "Zeilenumbruch fassen mehrere davon zu einer zusammen.", zeilen);
     std::fputc('\n', stderr);
+    if (seiten) {
+        if (seitenfehler.empty() && seiten->Seitenzahl() == 0) {
+            std::fprintf(stderr, "Keine Zeile berechnet: es wurde keine Seitendatei geschrieben.\n");
+        } else if (!seitenfehler.empty() || !seiten->Abschliessen()) {
+            Ausgeben(stderr, "Die Ergebnisseiten ließen sich nicht schreiben (die Ausgabedatei ist geschrieben): " +
+                                 (seitenfehler.empty() ? seiten->Fehler() : seitenfehler) + "\n");
+            return 2;
+        } else {
+            Ausgeben(stderr, std::to_string(seiten->Seitenzahl()) + (seiten->Seitenzahl() == 1 ? " Seite" : " Seiten") +
+                                 " in " + pdf + ".\n");
+        }
+    }
     return b.nichtBerechnet == 0 ? 0 : 1;
 }
 

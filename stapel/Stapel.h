@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,7 +57,11 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
 // also while it waits for input from a pipe.
 void Abbruch_Anmelden();
 
+class Seitenziel;
+using Seitenfabrik = std::unique_ptr<Seitenziel> (*)(const std::string& datei);
+
 // The whole program: arguments as main receives them; returns the exit status.
-int Programm(int argc, char** argv);
+// With `seiten` it has the option --seiten (result pages, stapel/Seiten.h).
+int Programm(int argc, char** argv, Seitenfabrik seiten = nullptr);
 
 }  // namespace nodra::stapel

@@ -1,5 +1,6 @@
 #include "ui/Fensterhilfen.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPointer>
@@ -91,6 +92,10 @@ QWidget* Einwickeln(QWidget& fenster, const QSize& entwurf) {
 }
 
 }  // namespace
+
+void Entwurfsschrift_Ersetzen() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"));
+}
 
 void Fenster_Einrichten(QWidget& fenster) {
     static const bool geladen = (Bilder_Laden(), true);

@@ -8,6 +8,10 @@ class QWidget;
 
 namespace nodra::ui {
 
+// The design font "MS Sans Serif" is not found on every system: a narrow
+// sans serif takes its place. Call before a window is built.
+void Entwurfsschrift_Ersetzen();
+
 // The program's icon in the title bar, and Enter presses the command button
 // that has the focus (as Space does).
 void Fenster_Einrichten(QWidget& fenster);

@@ -9,6 +9,8 @@ namespace nodra::ui {
 
 // The program title line, set once at start-up and shown by every form.
 extern QString Programmtitel;
+// The title line of this edition of the program.
+QString Programmtitel_der_Ausgabe();
 
 // Edition, version and release date in one line, as the main and the result
 // window show them.

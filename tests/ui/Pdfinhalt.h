@@ -15,6 +15,7 @@ namespace nodra::ui::test {
 struct PdfWort {
     QString text;
     QRectF box;
+    int seite = 0;  // from 0
 };
 
 struct PdfInhalt {
@@ -43,22 +44,28 @@ inline PdfInhalt PdfLesen(const QString& datei) {
     PdfInhalt inhalt;
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), datei, QStringLiteral("-")});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0) return inhalt;
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return inhalt;
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression seite(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
     static const QRegularExpression wort(QStringLiteral(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    for (auto m = seite.globalMatch(html); m.hasNext();) {
-        const auto s = m.next();
-        if (inhalt.seiten++ == 0) inhalt.seite = QSizeF(s.captured(1).toDouble(), s.captured(2).toDouble());
-    }
-    for (auto m = wort.globalMatch(html); m.hasNext();) {
-        const auto w = m.next();
-        QString text = w.captured(5);
-        text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-        text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        inhalt.woerter << PdfWort{text, QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
-                                               QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))};
+    const QStringList seiten = html.split(QStringLiteral("<page "));
+    for (qsizetype i = 1; i < seiten.size(); ++i) {
+        const QString teil = QStringLiteral("<page ") + seiten[i];
+        if (inhalt.seiten++ == 0)
+            if (const auto s = seite.match(teil); s.hasMatch())
+                inhalt.seite = QSizeF(s.captured(1).toDouble(), s.captured(2).toDouble());
+        for (auto m = wort.globalMatch(teil); m.hasNext();) {
+            const auto w = m.next();
+            QString text = w.captured(5);
+            text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+            text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+            text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            inhalt.woerter << PdfWort{text,
+                                      QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                             QPointF(w.captured(3).toDouble(), w.captured(4).toDouble())),
+                                      inhalt.seiten - 1};
+        }
     }
     inhalt.gelesen = true;
     return inhalt;

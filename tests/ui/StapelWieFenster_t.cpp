@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -13,6 +14,7 @@
 #include "tests/ui/Testhilfen.h"
 #include "ui/input/frmNodra_B.h"
 #include "tests/ui/SkriptPlattform.h"
+#include "ui/result/Ergebnisseiten.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace nodra::ui::test {
@@ -106,6 +108,16 @@ Boden5 Boden_im_Fenster(const frmNodra_B& f) {
     return {g({"optBA1", "optBA2", "optBA3", "optBA4", "optBA5"}), g({"optST1", "optST2", "optST3", "optST4", "optST5"}),
             g({"optAZ1", "optAZ2", "optAZ3"}), g({"opt40cm", "opt50cm", "opt60cm", "opt70cm", "opt80cm", "opt90cm"}),
             Element<QCheckBox>(f, "chkSchwarzerde")->isChecked()};
+}
+
+// Every label, box and list line of a window by name.
+std::map<std::string, std::string> Fenstertexte(const QWidget& w) {
+    std::map<std::string, std::string> t;
+    for (const auto* l : w.findChildren<QLabel*>()) t[Std(l->objectName())] = Std(l->text());
+    for (const auto* l : w.findChildren<QLineEdit*>()) t[Std(l->objectName())] = Std(l->text());
+    const auto* liste = Element<QListWidget>(w, "lstBem");
+    for (int i = 0; i < liste->count(); ++i) t["lstBem " + std::to_string(i)] = Std(liste->item(i)->text());
+    return t;
 }
 
 TEST(Stapel, GleicheErgebnisseUndMeldungenWieDasFenster) {
@@ -213,6 +225,11 @@ TEST(Stapel, GleicheErgebnisseUndMeldungenWieDasFenster) {
         EXPECT_EQ(r.berechnet, a != nullptr && !korrigiert && !gekappt) << (m.empty() ? "" : m.front());
         if (r.berechnet && a) {
             ++berechnet;
+            // The result window as the batch's result page loads it shows
+            // every text the window's own result window shows.
+            const frmNodra_BAusgabe seite(r.eingabe, r.ergebnis,
+                                          Ausgabetexte_Fuer(r.eingabe, Q(e.Zelle("Betrieb")), Q(e.Zelle("Schlag"))));
+            EXPECT_EQ(Fenstertexte(seite), Fenstertexte(*a));
             const char* kaesten[] = {"txtNmin0_30", "txtNmin30_60", "txtNmin",    "txtKor_ST",  "txtKor_BA",   "txtKor_AZ",    "txtKor_90",
                                      "txtNmin_Pfl", "txtNSoll",  "txtKor_HOE",  "txtKor_ERT",   "txtKor_So",
                                      "txtKor_BeEn", "txtKor_Ha", "txtKor_VF",   "txtKor_OD",    "txtNSoll_Kor",

@@ -103,8 +103,7 @@ QString Startfehler_Meldung(const std::exception& fehler) {
 }
 
 frmNodra_B::frmNodra_B(QWidget* parent) : QWidget(parent), ui(new Ui::frmNodra_B) {
-    // The design font is not found on every system; take a narrow sans serif.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"));
+    Entwurfsschrift_Ersetzen();
     ui->setupUi(this);
     setFixedSize(size());
     Verbinden();
@@ -191,9 +190,7 @@ void frmNodra_B::Form_Load() {
     auto falle = [](const std::function<void()>& schritt) { Schritt(Startfehler_Meldung, schritt); };
     QDate heute;
     falle([&] {
-        Programmtitel = QString::fromUtf8(Ausgabename) == QStringLiteral("Nodra-L")
-                            ? QStringLiteral("Nodrawerk  - Landwirt - ")
-                            : QStringLiteral("Nodrawerk  - Landwirt/Versuchsstation - ");
+        Programmtitel = Programmtitel_der_Ausgabe();
         ui->lblNodra->setText(Programmtitel);
     });
     falle([&] { heute = plattform().Heute(); });

@@ -28,6 +28,7 @@ frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebni
       ein_(std::move(eingabe)),
       erg_(std::move(ergebnis)),
       texte_(std::move(texte)) {
+    Entwurfsschrift_Ersetzen();
     ui->setupUi(this);
     // The values show what the program computed; they can be selected and
     // copied, not changed.
