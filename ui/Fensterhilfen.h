@@ -2,6 +2,9 @@
 // Enter on a command button, and a place wholly on the screen.
 #pragma once
 
+#include <QSize>
+#include <functional>
+
 class QWidget;
 
 namespace nodra::ui {
@@ -12,10 +15,25 @@ void Fenster_Einrichten(QWidget& fenster);
 
 // Keeps the window, title bar included, on the free area of the screen.
 // A window whose designed size fits keeps its size and place (it is only
-// moved back onto the screen where it stands off it). Where the designed size
-// does not fit, the window becomes as large as the screen allows, centred on
-// it, and its content scrolls. Call when the window has its final size.
+// moved back onto the screen where it stands off it). Where it does not fit,
+// in this order: the window's own way of getting smaller (see
+// Verkleinern_Erlauben), then a few pixels of empty margin above and below
+// the controls; only where that is not enough does the window become as large
+// as the screen allows, centred on it, with its content scrolling. Runs again
+// once the window is on screen and the window manager's frame is known.
+// Call when the window has its final designed size.
 void In_Bildschirm_Einpassen(QWidget& fenster);
+
+// A window that can give up height of its own (the result window lets its
+// remark list scroll): `verkleinern` lays the window out anew, sets the fixed
+// size of its content (Fensterinhalt) and, where it can, keeps its controls
+// with 8 pixels above and below within `hoehe` pixels; INT_MAX asks for the
+// designed layout.
+void Verkleinern_Erlauben(QWidget& fenster, std::function<void(int hoehe)> verkleinern);
+
+// Puts the controls back at their designed places and size, as a printout
+// shows them; In_Bildschirm_Einpassen fits the window to the screen again.
+void Entwurf_Herstellen(QWidget& fenster);
 
 // The widget holding the controls of the window at their designed size: the
 // window itself, or its scrolled content.

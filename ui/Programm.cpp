@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/input/frmNodra_B.h"
+#include "ui/platform/Uebersetzung.h"
 
 namespace nodra::ui {
 
@@ -15,6 +16,7 @@ QString Versionszeile() {
 
 int Programm_Starten(QApplication& app) {
     app.setApplicationName(QString::fromUtf8(Ausgabename));
+    Qt_Uebersetzung_Laden();
     // The main window fills the tables and its lists when it is loaded.
     frmNodra_B hauptfenster;
     hauptfenster.show();

@@ -1,5 +1,6 @@
 #include "ui/info/Begleitfenster.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 
@@ -26,6 +27,10 @@ bool Begleitfenster::event(QEvent* ereignis) {
     // Losing the focus to another window closes this one, as its button does.
     if (ereignis->type() == QEvent::WindowDeactivate && isVisible()) {
         const bool ergebnis = QWidget::event(ereignis);
+        // The activation went to another program (none of this one's
+        // windows has it): the main window comes back behind it and leaves
+        // the keyboard where the user went.
+        abgewaehlt_ = QApplication::activeWindow() == nullptr;
         close();
         return ergebnis;
     }
@@ -34,7 +39,11 @@ bool Begleitfenster::event(QEvent* ereignis) {
 
 void Begleitfenster::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();
-    if (hauptfenster_) hauptfenster_->show();
+    if (!hauptfenster_) return;
+    const bool ohneAktivierung = hauptfenster_->testAttribute(Qt::WA_ShowWithoutActivating);
+    hauptfenster_->setAttribute(Qt::WA_ShowWithoutActivating, abgewaehlt_);
+    hauptfenster_->show();
+    hauptfenster_->setAttribute(Qt::WA_ShowWithoutActivating, ohneAktivierung);
 }
 
 }  // namespace nodra::ui
