@@ -79,10 +79,10 @@ protected:
 // A window's own way of getting smaller.
 class Verkleinerer : public QObject {
 public:
-    Verkleinerer(QObject* eltern, std::function<void(int)> f) : QObject(eltern), verkleinern(std::move(f)) {
+    Verkleinerer(QObject* eltern, std::function<int(int)> f) : QObject(eltern), verkleinern(std::move(f)) {
         setObjectName(QStringLiteral("Verkleinerer"));
     }
-    std::function<void(int)> verkleinern;
+    std::function<int(int)> verkleinern;
 };
 
 // Title bar and borders around the client area as the window manager draws
@@ -137,16 +137,28 @@ void Einwickeln(QWidget& fenster) {
     if (fokus) fokus->setFocus();
 }
 
+// The controls back at their designed places.
+void Steuerelemente_Zurueck(QWidget& fenster) {
+    const int versatz = fenster.property(Versatz).toInt();
+    if (versatz != 0)
+        for (QWidget* w : Steuerelemente(Fensterinhalt(fenster))) w->move(w->x(), w->y() + versatz);
+    fenster.setProperty(Versatz, 0);
+}
+
 void Einpassen(QWidget& fenster, bool gezeigt) {
     const QRect frei = plattform().Arbeitsflaeche();
     const QMargins rand = Rahmen(fenster, gezeigt);
     const QSize platz(frei.width() - rand.left() - rand.right(), frei.height() - rand.top() - rand.bottom());
-    Entwurf_Herstellen(fenster);
+    // The controls at their designed places and the content's size as the
+    // window lays itself out for the room there is; sizes are given to the
+    // window once, at the end (each resize is a request to the window
+    // manager, and answers to earlier ones could arrive late).
     QWidget& inhalt = Fensterinhalt(fenster);
-    if (inhalt.height() > platz.height())
-        if (auto* v = Eigene_Verkleinerung(fenster)) v->verkleinern(platz.height());
+    Steuerelemente_Zurueck(fenster);
+    if (!fenster.property(Entwurf).isValid()) fenster.setProperty(Entwurf, inhalt.size());
+    QSize groesse = fenster.property(Entwurf).toSize();
+    if (auto* v = Eigene_Verkleinerung(fenster)) groesse.setHeight(v->verkleinern(platz.height()));
     // Empty margin below, then above the controls, down to a few pixels.
-    QSize groesse = inhalt.size();
     int fehlt = groesse.height() - platz.height();
     if (fehlt > 0) {
         int oben = INT_MAX, unten = 0;
@@ -161,7 +173,6 @@ void Einpassen(QWidget& fenster, bool gezeigt) {
             for (QWidget* w : Steuerelemente(inhalt)) w->move(w->x(), w->y() - versatz);
             fenster.setProperty(Versatz, versatz);
             groesse.setHeight(groesse.height() - kuerzer - versatz);
-            inhalt.setFixedSize(groesse);
         }
     }
 
@@ -172,6 +183,7 @@ void Einpassen(QWidget& fenster, bool gezeigt) {
         // The last resort: the content scrolls, with room for the scroll bar
         // beside or below it, so that no bar covers a control.
         if (&Fensterinhalt(fenster) == &fenster) Einwickeln(fenster);
+        Fensterinhalt(fenster).setFixedSize(groesse);
         const int leiste = fenster.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         neu = groesse.boundedTo(platz);
         if (neu.height() < groesse.height()) neu.setWidth(std::min(groesse.width() + leiste, platz.width()));
@@ -187,6 +199,7 @@ void Einpassen(QWidget& fenster, bool gezeigt) {
         bereich->setHorizontalScrollBarPolicy(waagerecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         bereich->setVerticalScrollBarPolicy(senkrecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     }
+    if (&Fensterinhalt(fenster) != &fenster) Fensterinhalt(fenster).setFixedSize(groesse);
     fenster.setFixedSize(neu);
     if (neu != vorher || !passt) {
         // A window that changed its size is centred on the free area anew.
@@ -219,24 +232,19 @@ QWidget& Fensterinhalt(QWidget& fenster) {
     return fenster;
 }
 
-void Verkleinern_Erlauben(QWidget& fenster, std::function<void(int hoehe)> verkleinern) {
+void Verkleinern_Erlauben(QWidget& fenster, std::function<int(int hoehe)> verkleinern) {
     new Verkleinerer(&fenster, std::move(verkleinern));
 }
 
 void In_Bildschirm_Einpassen(QWidget& fenster) { Einpassen(fenster, false); }
 
 void Entwurf_Herstellen(QWidget& fenster) {
+    Steuerelemente_Zurueck(fenster);
     QWidget& inhalt = Fensterinhalt(fenster);
-    const int versatz = fenster.property(Versatz).toInt();
-    if (versatz != 0)
-        for (QWidget* w : Steuerelemente(inhalt)) w->move(w->x(), w->y() + versatz);
-    fenster.setProperty(Versatz, 0);
-    if (auto* v = Eigene_Verkleinerung(fenster)) {
-        v->verkleinern(INT_MAX);
-        return;
-    }
     if (!fenster.property(Entwurf).isValid()) fenster.setProperty(Entwurf, inhalt.size());
-    inhalt.setFixedSize(fenster.property(Entwurf).toSize());
+    QSize groesse = fenster.property(Entwurf).toSize();
+    if (auto* v = Eigene_Verkleinerung(fenster)) groesse.setHeight(v->verkleinern(INT_MAX));
+    inhalt.setFixedSize(groesse);
 }
 
 }  // namespace nodra::ui

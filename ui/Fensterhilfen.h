@@ -25,11 +25,10 @@ void Fenster_Einrichten(QWidget& fenster);
 void In_Bildschirm_Einpassen(QWidget& fenster);
 
 // A window that can give up height of its own (the result window lets its
-// remark list scroll): `verkleinern` lays the window out anew, sets the fixed
-// size of its content (Fensterinhalt) and, where it can, keeps its controls
-// with 8 pixels above and below within `hoehe` pixels; INT_MAX asks for the
-// designed layout.
-void Verkleinern_Erlauben(QWidget& fenster, std::function<void(int hoehe)> verkleinern);
+// remark list scroll): `verkleinern` places its controls anew, where it can
+// so that they fit with 8 pixels above and below into `hoehe` pixels
+// (INT_MAX: as designed), and returns the height its content then needs.
+void Verkleinern_Erlauben(QWidget& fenster, std::function<int(int hoehe)> verkleinern);
 
 // Puts the controls back at their designed places and size, as a printout
 // shows them; In_Bildschirm_Einpassen fits the window to the screen again.

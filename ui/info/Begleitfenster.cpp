@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QTimer>
+#include <QWindow>
 
 #include "ui/Fensterhilfen.h"
 #include "ui/Steuerhilfen.h"
@@ -40,10 +42,22 @@ bool Begleitfenster::event(QEvent* ereignis) {
 void Begleitfenster::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();
     if (!hauptfenster_) return;
-    const bool ohneAktivierung = hauptfenster_->testAttribute(Qt::WA_ShowWithoutActivating);
-    hauptfenster_->setAttribute(Qt::WA_ShowWithoutActivating, abgewaehlt_);
-    hauptfenster_->show();
-    hauptfenster_->setAttribute(Qt::WA_ShowWithoutActivating, ohneAktivierung);
+    if (!abgewaehlt_) {
+        hauptfenster_->show();
+        return;
+    }
+    // A window manager gives the focus to a window as it appears; the main
+    // window declines it for a moment, then takes the keyboard again when
+    // the user turns back to it.
+    QPointer<QWidget> haupt = hauptfenster_;
+    haupt->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    haupt->winId();
+    if (QWindow* w = haupt->windowHandle()) w->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    haupt->show();
+    haupt->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    QTimer::singleShot(250, haupt, [haupt] {
+        if (QWindow* w = haupt ? haupt->windowHandle() : nullptr) w->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    });
 }
 
 }  // namespace nodra::ui

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include "ui/Fensterhilfen.h"
@@ -28,6 +29,11 @@ public:
     ~Druckansicht() {
         for (QWidget* k : knoepfe_) k->setVisible(true);
         In_Bildschirm_Einpassen(fenster_);
+        // Once more when the window manager has answered the two resizes.
+        QPointer<QWidget> fenster = &fenster_;
+        QTimer::singleShot(300, fenster, [fenster] {
+            if (fenster) In_Bildschirm_Einpassen(*fenster);
+        });
         if (fokus_ && fokus_->isVisible()) fokus_->setFocus(Qt::OtherFocusReason);
     }
 

@@ -39,13 +39,13 @@ frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebni
     connect(ui->cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
     Form_Load();
     Fenster_Einrichten(*this);
-    Verkleinern_Erlauben(*this, [this](int hoehe) { Anordnen(hoehe); });
+    Verkleinern_Erlauben(*this, [this](int hoehe) { return Anordnen(hoehe); });
     In_Bildschirm_Einpassen(*this);
 }
 
 frmNodra_BAusgabe::~frmNodra_BAusgabe() { delete ui; }
 
-void frmNodra_BAusgabe::Anordnen(int hoehe) {
+int frmNodra_BAusgabe::Anordnen(int hoehe) {
     // Where the screen is too low for the window, the remark list gives up
     // whole lines (three stay) and scrolls, so that the disclaimer below it
     // stays in sight; the list is then wider by its scroll bar, which covers
@@ -71,7 +71,7 @@ void frmNodra_BAusgabe::Anordnen(int hoehe) {
                             HinweisHoehe[i]);
     const int unten = hinweisOben_[4] + liste - listenhoehe_ + HinweisHoehe[4] + 1000;
     const int aussen = unten > InnenhoeheTwips + RahmenTwips ? std::max(11800, unten) : InnenhoeheTwips + RahmenTwips;
-    Fensterinhalt(*this).setFixedSize(steuer::Pixel(BreiteTwips), steuer::Pixel(aussen - RahmenTwips));
+    return steuer::Pixel(aussen - RahmenTwips);
 }
 
 void frmNodra_BAusgabe::Form_Load() {
@@ -188,7 +188,7 @@ void frmNodra_BAusgabe::Form_Load() {
     // no remark and no disclaimer line is cut.
     const int unten = hinweisOben_[4] + HinweisHoehe[4] + 1000;
     if (unten > hoehe_) hoehe_ = std::max(11800, unten);
-    Anordnen(INT_MAX);
+    setFixedSize(steuer::Pixel(BreiteTwips), Anordnen(INT_MAX));
 
     const std::pair<QLineEdit*, const std::string*> gaben[] = {
         {ui->txtN1aGabe, &a.N1aGabe}, {ui->txtN1bGabe, &a.N1bGabe}, {ui->txtN2Gabe, &a.N2Gabe}};

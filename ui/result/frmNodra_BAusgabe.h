@@ -74,9 +74,9 @@ protected:
 
 private:
     void Form_Load();
-    // Places the list, the disclaimer and the window's size; `hoehe` as for
-    // Verkleinern_Erlauben.
-    void Anordnen(int hoehe);
+    // Places the list and the disclaimer; returns the content's height.
+    // `hoehe` as for Verkleinern_Erlauben.
+    int Anordnen(int hoehe);
     void cmdZurück_Click();
     void cmdDruck_Click();
     void cmdTest_Click();
