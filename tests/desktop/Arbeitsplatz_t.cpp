@@ -5,6 +5,7 @@
 // because the user turned to another program.
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "tests/desktop/Echteingabe.h"
 #include "ui/Fensterhilfen.h"
 #include "ui/input/frmNodra_B.h"
+#include "ui/platform/Uebersetzung.h"
 #include "ui/result/frmNodra_BAusgabe.h"
 
 namespace nodra::ui::test {
@@ -253,6 +255,17 @@ TEST(Arbeitsplatz, DialogSchliesstOhneDieAktivierungZurueckzuholen) {
     }
     fremd.kill();
     fremd.waitForFinished();
+}
+
+// Qt's own texts (here the columns of the save dialog) in German also where
+// the desktop speaks another language (the matrix runs without LANG).
+TEST(Arbeitsplatz, QtEigeneTexteAufDeutsch) {
+    ASSERT_TRUE(Qt_Uebersetzung_Laden());
+    const QFileSystemModel dateien;
+    QStringList spalten;
+    for (int i = 0; i < dateien.columnCount(); ++i) spalten << dateien.headerData(i, Qt::Horizontal).toString();
+    EXPECT_EQ(spalten, (QStringList{QStringLiteral("Name"), QStringLiteral("Größe"), QStringLiteral("Typ"),
+                                    QStringLiteral("Änderungsdatum")}));
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
         QStringList erwartet;
         if (ohneDrucker) erwartet << Fehler;
         erwartet << QStringLiteral("Möchten Sie die ") + was + QStringLiteral(" auf dem WINDOWS-Standarddrucker: ") +
-                        (ohneDrucker ? QString() : QStringLiteral("NodraPDF")) +
+                        (ohneDrucker ? QString() : qEnvironmentVariable("NODRA_DRUCKER", QStringLiteral("NodraPDF"))) +
                         QStringLiteral(" drucken?\n(Der WINDOWS-Standarddrucker kann unter Systemsteuerung / "
                                        "Drucker geändert werden.)");
         if (!gelingt) erwartet << Fehler << PdfFrage;
