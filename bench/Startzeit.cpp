@@ -18,7 +18,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "ui/Programm.h"
+#include "Programmversion.h"
 #include "ui/input/frmNodra_B.h"
 #include "tests/ui/SkriptPlattform.h"
 #include "ui/result/frmNodra_BAusgabe.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setApplicationName(QString::fromUtf8(nodra::ui::Ausgabename));
+    app.setApplicationName(QString::fromUtf8(nodra::Ausgabename));
 
     nodra::ui::frmNodra_B f;
     ErstesBild start;

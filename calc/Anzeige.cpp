@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 
 namespace nodra {
@@ -49,11 +50,12 @@ Ergebnisanzeige Ergebnis_Anzeigen(const Ergebnisdaten& e) {
                        e.Kor_So_Basis + e.Kor_So_Zuschlag + e.Kor_BeEn + e.Kor_VF + e.Kor_OD + e.Kor_Ha_Basis +
                        e.Kor_Ha_Zuschlag);
 
-    // Remarks. Remark 86 (row 87), the supplement to the 1a application, is
-    // left out when there is no 1a application.
+    // Remarks. The remark on the supplement to the 1a application is left
+    // out when there is no 1a application.
+    constexpr Integer zuschlag = bemerkung::Zeile(bemerkung::ZuschlagWeizenSchwereBoeden);
     for (const Integer r : e.Bemerkungen) {
         if (r == FreierBemerkungsplatz) continue;
-        if (r == 87 && e.N1aGabe == 0) continue;
+        if (r == zuschlag && e.N1aGabe == 0) continue;
         try {
             const std::string_view z1 = Bemerkungstabelle(r, 2);
             const std::string_view z2 = Bemerkungstabelle(r, 3);

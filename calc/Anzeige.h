@@ -27,9 +27,11 @@ inline constexpr const char* Schlusszeilen[] = {
 
 Ergebnisanzeige Ergebnis_Anzeigen(const Ergebnisdaten& e);
 
-// An entered Nmin text as the result window repeats it: its leading number,
-// written plainly with the decimal comma.
-std::string Nmin_Anzeige(std::string_view eingabe);
+// A number as the program writes it into a box: whole numbers plainly,
+// others with the decimal comma.
 std::string Zahl_Anzeige(double wert);
+// An entered Nmin text as the result window repeats it: its leading number,
+// written as above.
+std::string Nmin_Anzeige(std::string_view eingabe);
 
 }  // namespace nodra

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/Kulturprofil.h"
 #include "core/Tabellen.h"
 
 namespace nodra {
@@ -106,6 +107,9 @@ private:
 
     string_view Kulturzelle(int spalte) const { return Kulturtabelle(e_.KulturZeile, spalte); }
     string_view Name() const { return Kulturzelle(kultur::Name); }
+    // The profile of the crop row the run works with (a row outside the
+    // table fails as reading its name does).
+    const Kulturprofil& Profil() const { return Kulturprofil_Zeile(e_.KulturZeile); }
 
     // Adds the remark in row `zeile` of the remark table (number + 1).
     void ZeileHinzufuegen(Integer zeile) {
@@ -352,17 +356,12 @@ private:
 
         r_.KulturZeileAuswahl = e_.KulturZeile;
 
+        // A brewing or ethanol target computes with the substitute row.
         Anweisung([&] {
-            const string_view name = Name();
-            if (name == "Wi-Weizen") {
-                if (e_.PZ == 3) ErsatzSuchen("Br-Weizen, (Brauweizen)");
-                else if (e_.PZ == 4) ErsatzSuchen("Ethanolweizen");
-            } else if (name == "Wi-Gerste") {
-                if (e_.PZ == 3) ErsatzSuchen("Br-Wintergerste");
-            } else if (name == "So-Gerste") {
-                if (e_.PZ == 3 && ErsatzSuchen("Braugerste") && e_.AZ == 1)
-                    BemerkungHinzufuegen(bemerkung::SchieferboedenAckerzahlUnter40);
-            }
+            const Produktionsziel& ziel = Profil().Ziel(e_.PZ);
+            if (ziel.Ersatzkultur.empty()) return;
+            if (ErsatzSuchen(ziel.Ersatzkultur) && ziel.BemerkungErsatzAZ1 != 0 && e_.AZ == 1)
+                BemerkungHinzufuegen(ziel.BemerkungErsatzAZ1);
         });
         r_.KulturZeile = e_.KulturZeile;
 
@@ -394,7 +393,7 @@ private:
         }
 
         bool raps = false;
-        Anweisung([&] { raps = Name() == "Wi-Raps"; });
+        Anweisung([&] { raps = Profil().Raps; });
         if (!raps) {
             int basis = 0;
             switch (e_.E) {
@@ -438,12 +437,12 @@ private:
             Anweisung([&] { r_.Kor_So_Zuschlag = Ganzzahl(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Zuschlag)); });
         }
 
-        // Winter wheat on heavy soil: 10 kg/ha more in the first application
-        // for the young crop.
+        // Winter wheat on heavy soil: more in the first application for the
+        // young crop.
         r_.N1aZuschlag = 0;
         Anweisung([&] {
-            if (!e_.Schwarzerde && Name() == "Wi-Weizen" && e_.BA == 5) {
-                r_.N1aZuschlag = 10;
+            if (!e_.Schwarzerde && Profil().ZuschlagSchwererBoden != 0 && e_.BA == 5) {
+                r_.N1aZuschlag = Profil().ZuschlagSchwererBoden;
                 BemerkungHinzufuegen(bemerkung::ZuschlagWeizenSchwereBoeden);
             }
         });
@@ -517,7 +516,7 @@ private:
         bool raps = false;
         bool getreide = false;
         Anweisung([&] {
-            raps = Name() == "Wi-Raps";
+            raps = Profil().Raps;
             getreide = Streng(Kulturzelle(kultur::Gruppe)) == 2.0;
         });
         if (getreide || raps)
@@ -654,14 +653,16 @@ private:
 
     // --- closing remarks -----------------------------------------------------
 
+    // Judged on the row the run computed with: a substitute row has no
+    // production targets of its own.
     void Schlussbemerkungen() {
         Anweisung([&] {
-            const string_view name = Name();
-            if (name == "Wi-Weizen" && e_.PZ == 1) BemerkungHinzufuegen(bemerkung::Qualitaetsweizen);
+            const int nummer = Profil().Ziel(e_.PZ).Schlussbemerkung;
+            if (e_.PZ == 1 && nummer != 0) BemerkungHinzufuegen(nummer);
         });
         Anweisung([&] {
-            const string_view name = Name();
-            if (name == "Wi-Weizen" && e_.PZ == 2) BemerkungHinzufuegen(bemerkung::BrotUndFutterweizen);
+            const int nummer = Profil().Ziel(e_.PZ).Schlussbemerkung;
+            if (e_.PZ == 2 && nummer != 0) BemerkungHinzufuegen(nummer);
         });
         Anweisung([&] {
             if (e_.WSG == 2 || e_.WSG == 3) BemerkungHinzufuegen(bemerkung::Wasserschutzgebiet);

@@ -1,5 +1,6 @@
 #include "calc/Pruefung.h"
 
+#include "calc/Kulturprofil.h"
 #include "core/Tabellen.h"
 
 namespace nodra {
@@ -52,11 +53,8 @@ std::vector<Mangel> Test_DatenN(const Eingabedaten& e, const Pruefzusatz& z) {
     if (e.KulturZeile != 0) {
         // Crops with stand-development corrections need a stand development;
         // "sehr kräftig" counts for winter rape only.
-        const bool raps = Kulturtabelle(e.KulturZeile, kultur::Name) == "Wi-Raps";
-        const bool beFehlt =
-            raps ? e.BE == 0
-                 : Zahl_Praefix(Kulturtabelle(e.KulturZeile, kultur::BlockBA12 + kultur::Kor_BeEn1)) > 0 &&
-                       (e.BE == 0 || e.BE == 4);
+        const Kulturprofil& p = Kulturprofil_Zeile(e.KulturZeile);
+        const bool beFehlt = p.BestandZaehlt && (e.BE == 0 || (e.BE == 4 && !p.Raps));
         if (beFehlt) m.push_back({"Bitte auswählen: Bestandesentwicklung  (...Ende)"});
     }
     if (z.RahmenPZ && e.PZ == 0) m.push_back({"Bitte auswählen: Produktionsziel (...Ende)"});
@@ -68,11 +66,12 @@ std::vector<Mangel> Test_DatenN(const Eingabedaten& e, const Pruefzusatz& z) {
 }
 
 Pruefzusatz Rahmen_der_Kultur(std::string_view kultur) {
+    const Kulturprofil& p = Kulturprofil_Name(kultur);
     Pruefzusatz z;
-    z.RahmenHa = kultur == "Wi-Roggen" || kultur == "Wi-Triticale";
-    z.RahmenBV = kultur == "Wi-Raps";
-    z.RahmenHOE = kultur == "Wi-Gerste";
-    z.RahmenPZ = kultur == "Wi-Weizen" || kultur == "Wi-Gerste" || kultur == "So-Gerste";
+    z.RahmenHa = p.RahmenHa;
+    z.RahmenBV = p.RahmenBV;
+    z.RahmenHOE = p.RahmenHOE;
+    z.RahmenPZ = p.RahmenPZ;
     return z;
 }
 
@@ -315,30 +314,10 @@ std::string Sortenklasse(std::string_view sortentext) {
 }
 
 std::optional<std::string> Sortenwarnung(std::string_view kultur, std::string_view k, int pz, bool vonPZ) {
-    const char* ziel = nullptr;
-    if (kultur == "Wi-Weizen") {
-        switch (pz) {
-            case 1:
-                if (k != "E" && k != "A") ziel = "Qualitätsweizen";
-                break;
-            case 2:
-                if (k != "B" && k != "C" && k != "CK") ziel = vonPZ ? "Futter-/Brotweizen" : "Futter- / Brotweizen";
-                break;
-            case 3:
-                if (k != "BR") ziel = "Brauweizen";
-                break;
-            case 4:
-                if (k != "ET") ziel = "Ethanolweizen";
-                break;
-            default: break;
-        }
-    } else if (kultur == "Wi-Gerste" || kultur == "So-Gerste") {
-        if (pz == 1 && k != "F") ziel = "Futtergerste";
-        if (pz == 3 && k != "BR") ziel = "Braugerste";
-    }
-    if (!ziel) return std::nullopt;
+    const Produktionsziel& ziel = Kulturprofil_Name(kultur).Ziel(pz);
+    if (!ziel.Gezeigt() || ziel.Passt(k)) return std::nullopt;
     return "Achtung: ausgewählter Sortentyp  " + std::string(k) + "  stimmt nicht mit gewähltem Produtionsziel " +
-           ziel + " überein";
+           std::string(vonPZ ? ziel.WarnzielPZ : ziel.Warnziel) + " überein";
 }
 
 }  // namespace nodra

@@ -24,7 +24,6 @@ namespace nodra::ui {
 
 namespace {
 
-const QString Bildlauf = QStringLiteral("Bildlauf");
 // Empty margin kept above and below the controls of a window that had to
 // give up some of its own.
 constexpr int Mindestrand = 8;
@@ -126,7 +125,7 @@ void Einwickeln(QWidget& fenster) {
         kind->setVisible(!versteckt);
     }
     auto* bereich = new QScrollArea(&fenster);
-    bereich->setObjectName(Bildlauf);
+    bereich->setObjectName(QString::fromUtf8(Bildlaufname));
     bereich->setFrameShape(QFrame::NoFrame);
     bereich->setFocusPolicy(Qt::NoFocus);
     bereich->setWidget(inhalt);
@@ -190,7 +189,7 @@ void Einpassen(QWidget& fenster, bool gezeigt) {
         if (neu.width() < groesse.width()) neu.setHeight(std::min(groesse.height() + leiste, platz.height()));
         if (neu.height() < groesse.height()) neu.setWidth(std::min(groesse.width() + leiste, platz.width()));
     }
-    if (auto* bereich = fenster.findChild<QScrollArea*>(Bildlauf, Qt::FindDirectChildrenOnly)) {
+    if (auto* bereich = fenster.findChild<QScrollArea*>(QString::fromUtf8(Bildlaufname), Qt::FindDirectChildrenOnly)) {
         // Each bar only where its side is cut, decided here once.
         const int leiste = fenster.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         bool senkrecht = neu.height() < groesse.height();
@@ -224,12 +223,6 @@ void Fenster_Einrichten(QWidget& fenster) {
     fenster.installEventFilter(new Nachpruefen(&fenster));
     auto* enter = new EnterTaste(&fenster);
     for (QPushButton* knopf : fenster.findChildren<QPushButton*>()) knopf->installEventFilter(enter);
-}
-
-QWidget& Fensterinhalt(QWidget& fenster) {
-    if (auto* bereich = fenster.findChild<QScrollArea*>(Bildlauf, Qt::FindDirectChildrenOnly))
-        return *bereich->widget();
-    return fenster;
 }
 
 void Verkleinern_Erlauben(QWidget& fenster, std::function<int(int hoehe)> verkleinern) {

@@ -2,8 +2,9 @@
 // Enter on a command button, and a place wholly on the screen.
 #pragma once
 
-#include <QSize>
 #include <functional>
+
+#include "ui/platform/Fensterinhalt.h"
 
 class QWidget;
 
@@ -33,9 +34,5 @@ void Verkleinern_Erlauben(QWidget& fenster, std::function<int(int hoehe)> verkle
 // Puts the controls back at their designed places and size, as a printout
 // shows them; In_Bildschirm_Einpassen fits the window to the screen again.
 void Entwurf_Herstellen(QWidget& fenster);
-
-// The widget holding the controls of the window at their designed size: the
-// window itself, or its scrolled content.
-QWidget& Fensterinhalt(QWidget& fenster);
 
 }  // namespace nodra::ui

@@ -18,7 +18,6 @@ TEST(Eigenschaften, HunderttausendGueltigeEingaben) {
         ASSERT_TRUE(meldungen.empty()) << i << " " << vorher.Kultur;
         ASSERT_LE(r.BemAnzahl, 7);  // at most seven remarks arise in one run
         ASSERT_GE(r.Nmin_Pfl, 0);
-        ASSERT_TRUE(r.N2Gabe == 0 || r.N2Gabe >= 1);
         for (int s = 0; s < 10; ++s) {
             const Integer b = r.Bemerkungen[static_cast<std::size_t>(s)];
             if (s < r.BemAnzahl)
@@ -27,7 +26,6 @@ TEST(Eigenschaften, HunderttausendGueltigeEingaben) {
                 ASSERT_EQ(b, 9999);
         }
         ASSERT_EQ(r.KulturZeileAuswahl, vorher.KulturZeile);
-        ASSERT_EQ(r.KulturZeile, e.KulturZeile);
         ASSERT_GE(r.Nmin60_90_Wert, 0.0F);
         // The corrected target, as the result window adds it up.
         const int soll = r.NSoll_Basis + r.NSoll_Zuschlag + r.Kor_HOE + r.Kor_ERT_Basis + r.Kor_ERT_Zuschlag +

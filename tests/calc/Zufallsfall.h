@@ -5,15 +5,11 @@
 #include <random>
 #include <string>
 
+#include "calc/Kulturprofil.h"
 #include "core/Datensaetze.h"
 #include "core/Tabellen.h"
 
 namespace nodra::test {
-
-inline bool IstErsatzkultur(std::string_view name) {
-    return name == "Braugerste" || name == "Br-Weizen, (Brauweizen)" || name == "Br-Wintergerste" ||
-           name == "Ethanolweizen";
-}
 
 inline Eingabedaten Zufallsfall(std::mt19937& zufall) {
     auto zahl = [&](int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(zufall); };
@@ -21,7 +17,7 @@ inline Eingabedaten Zufallsfall(std::mt19937& zufall) {
     Integer kz = 0;
     do {
         kz = static_cast<Integer>(zahl(1, 97));
-    } while (IstErsatzkultur(Kulturtabelle(kz, kultur::Name)));
+    } while (Kulturprofil_Zeile(kz).Ersatzkultur);
     e.Kultur = std::string(Kulturtabelle(kz, kultur::Name));
     e.KulturZeile = kz;
     const auto sorten = Sorten_der_Kultur(e.Kultur);
@@ -49,7 +45,7 @@ inline Eingabedaten Zufallsfall(std::mt19937& zufall) {
     e.HOE = static_cast<Integer>(zahl(0, 2));
     e.PZ = static_cast<Integer>(zahl(0, 4));
     e.E = static_cast<Integer>(zahl(1, 3));
-    e.EWert = e.Kultur == "Wi-Raps" ? zahl(25, 60) : 0.0;
+    e.EWert = Kulturprofil_Zeile(kz).Raps ? zahl(25, 60) : 0.0;
     e.BE = static_cast<Integer>(zahl(0, 4));
     e.Ha = zahl(0, 1) == 1;
     e.BV = static_cast<Integer>(zahl(0, 2));

@@ -29,6 +29,7 @@
 #include <memory>
 #include <random>
 
+#include "calc/Kulturprofil.h"
 #include "core/Tabellen.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
@@ -54,12 +55,11 @@ QStringList Eingaben(const QWidget& f) {
     return z;
 }
 
-QString Ersatz_von(const QString& kultur, int pz) {
-    if (kultur == QStringLiteral("Wi-Weizen") && pz == 3) return QStringLiteral("Br-Weizen, (Brauweizen)");
-    if (kultur == QStringLiteral("Wi-Weizen") && pz == 4) return QStringLiteral("Ethanolweizen");
-    if (kultur == QStringLiteral("Wi-Gerste") && pz == 3) return QStringLiteral("Br-Wintergerste");
-    if (kultur == QStringLiteral("So-Gerste") && pz == 3) return QStringLiteral("Braugerste");
-    return kultur;
+// The row a calculation computes with for production target `pz`.
+Integer Rechenzeile(const QString& kultur, int pz) {
+    const std::string name = kultur.toStdString();
+    const std::string_view ersatz = Kulturprofil_Name(name).Ziel(pz).Ersatzkultur;
+    return Kultur_Suchen(ersatz.empty() ? std::string_view(name) : ersatz);
 }
 
 // The six text boxes of the input window, the four numeric ones last.
@@ -401,9 +401,9 @@ private:
             for (int i = 1; i <= 4; ++i)
                 if (f.findChild<QRadioButton*>(QStringLiteral("optPZ%1").arg(i))->isChecked()) pz = i;
             const Integer gewaehlt = Kultur_Suchen(kultur.toStdString());
-            const Integer ersatz = Kultur_Suchen(Ersatz_von(kultur, pz).toStdString());
-            const Integer ersatzFrueher = Kultur_Suchen(Ersatz_von(kultur, 3).toStdString());
-            const Integer ersatzEthanol = Kultur_Suchen(Ersatz_von(kultur, 4).toStdString());
+            const Integer ersatz = Rechenzeile(kultur, pz);
+            const Integer ersatzFrueher = Rechenzeile(kultur, 3);
+            const Integer ersatzEthanol = Rechenzeile(kultur, 4);
             ASSERT_TRUE(kz == gewaehlt || kz == ersatz || kz == ersatzFrueher || kz == ersatzEthanol)
                 << nr << " KulturZeile " << kz << " fuer " << kultur.toStdString();
             ASSERT_NE(gewaehlt, 0) << nr << " Zeile ohne Kultur: " << kultur.toStdString();

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui_frmNodra_BInfo.h"
 
 namespace nodra::ui {

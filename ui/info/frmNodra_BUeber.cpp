@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui_frmNodra_BUeber.h"
 #include "ui/platform/Plattform.h"
 

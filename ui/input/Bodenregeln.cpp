@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+#include "calc/Beschriftungen.h"
 #include "calc/Pruefung.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/input/frmNodra_B.h"
@@ -27,8 +28,7 @@ public:
         b.BA = static_cast<Integer>(steuer::Gewaehlt(u_.grpBA));
         b.ST = static_cast<Integer>(steuer::Gewaehlt(u_.grpST));
         b.AZ = static_cast<Integer>(steuer::Gewaehlt(u_.grpAZ));
-        const int t = steuer::Gewaehlt(u_.grpTiefe);
-        b.Tiefe = static_cast<Integer>(t == 0 ? 0 : 30 + 10 * t);
+        b.Tiefe = beschriftung::Tiefe_cm(steuer::Gewaehlt(u_.grpTiefe));
         b.SE = u_.chkSchwarzerde->isChecked();
         return b;
     }
@@ -36,8 +36,16 @@ public:
     // Makes the button the selected one of its frame; its rule set, if it
     // has one, runs before this returns.
     void Waehlen(Knopf k) override {
-        QRadioButton* const knopf[] = {u_.optBA3, u_.optBA4, u_.optST2, u_.optST3, u_.optAZ2, u_.opt70cm};
-        knopf[static_cast<int>(k)]->setChecked(true);
+        QRadioButton* knopf = nullptr;
+        switch (k) {
+            case Knopf::BA3: knopf = u_.optBA3; break;
+            case Knopf::BA4: knopf = u_.optBA4; break;
+            case Knopf::ST2: knopf = u_.optST2; break;
+            case Knopf::ST3: knopf = u_.optST3; break;
+            case Knopf::AZ2: knopf = u_.optAZ2; break;
+            case Knopf::T70: knopf = u_.opt70cm; break;
+        }
+        knopf->setChecked(true);
     }
     // Clearing the box runs its rule set for the unchecked state.
     void SE_Loeschen() override { u_.chkSchwarzerde->setChecked(false); }

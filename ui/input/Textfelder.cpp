@@ -1,9 +1,10 @@
 // The cap on the two Nmin layers: together they hold at most 300 kg N/ha.
 // The boxes themselves (focus colour, key filter, paste) are in Zahlenfeld.cpp.
 #include <QLineEdit>
-#include <cmath>
 
+#include "calc/Anzeige.h"
 #include "core/Zahlen.h"
+#include "ui/Steuerhilfen.h"
 #include "ui/input/frmNodra_B.h"
 #include "ui/platform/Plattform.h"
 #include "ui_frmNodra_B.h"
@@ -11,13 +12,6 @@
 namespace nodra::ui {
 
 namespace {
-
-// A number as the program writes it into a box: whole numbers plainly, others
-// with the decimal comma of the German number format the program works in.
-QString Zahl_Text(double wert) {
-    if (wert == std::floor(wert) && std::fabs(wert) < 1e15) return QString::number(static_cast<qint64>(wert));
-    return QString::number(wert, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 double Wert(const QLineEdit* feld) { return Zahl_Praefix(feld->text().toStdString()); }
 
@@ -32,7 +26,7 @@ void frmNodra_B::Nmin_Begrenzen(QLineEdit* geaendert, const QLineEdit* andere) {
     plattform().Meldung(
         QStringLiteral("Nmin-Werte größer als gesamt 300 kg/ha nicht erlaubt, Nmin 0..60 cm wird insgesamt auf "
                        "maximal 300 kg/ha zurückgesetzt."));
-    geaendert->setText(Zahl_Text(300 - b));
+    geaendert->setText(Als_QString(Zahl_Anzeige(300 - b)));
 }
 
 void frmNodra_B::txtNmin0_30_Change() { Nmin_Begrenzen(ui->txtNmin0_30, ui->txtNmin30_60); }

@@ -14,15 +14,18 @@
 #include <functional>
 
 #include "calc/Berechnung.h"
+#include "calc/Beschriftungen.h"
+#include "calc/Kulturprofil.h"
 #include "core/Tabellen.h"
 #include "ui/Fensterhilfen.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/info/frmNodra_BInfo.h"
 #include "ui/info/frmNodra_BUeber.h"
 #include "ui/input/Zahlenfeld.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
+#include "ui/result/frmNodra_BAusgabe.h"
 #include "ui_frmNodra_B.h"
 
 namespace nodra::ui {
@@ -33,24 +36,6 @@ using steuer::Schritt;
 using steuer::Sichtbar;
 
 namespace {
-
-// A name belongs to a short list when it is one of the names or contains one
-// of the parts.
-struct Kurzliste {
-    QStringList namen;
-    QStringList teile;
-    bool Enthaelt(const QString& name) const {
-        return namen.contains(name) ||
-               std::any_of(teile.begin(), teile.end(), [&](const QString& t) { return name.contains(t); });
-    }
-};
-
-const Kurzliste KurzeKulturliste{{"So-Weizen", "Wi-Weizen", "So-Gerste", "Wi-Gerste"},
-                                 {"aps", "riticale", "oggen", "ais"}};
-const Kurzliste KurzeVorfruchtliste{
-    {}, {"erste", "eizen", "aps", "riticale", "oggen", "ais", "Ackerbohne", "Kö-Erbse", "gras", "----"}};
-// Substitute rows for a brewing or ethanol target, not offered for choice.
-const QStringList Ersatzkulturen = {"Br-Weizen, (Brauweizen)", "Ethanolweizen", "Br-Wintergerste", "Braugerste"};
 
 const QString TippVFMehr = QStringLiteral("Anzeige von allen Vorfrüchten == vollständige Vorfruchtliste");
 const QString TippVFWeniger = QStringLiteral("Anzeige von wenigen Vorfrüchten == kleinere Vorfruchtliste");
@@ -65,12 +50,34 @@ void Liste_Fuellen(QComboBox* liste, const QStringList& eintraege) {
     liste->setCurrentIndex(-1);
 }
 
+// Captions that change while the program runs, with the name a screen reader
+// reads for them: the caption alone is a figure or a bare word.
+void Beschriften(QAbstractButton* knopf, const QString& text, const QString& name) {
+    knopf->setText(text);
+    knopf->setAccessibleName(name);
+}
+
+// A yield option shows the crop's yield class; before a crop is chosen it
+// shows "." and takes no focus, as there is nothing to choose.
+void Ertrag_Beschriften(QAbstractButton* knopf, const QString& text) {
+    const bool leer = text == QStringLiteral(".");
+    Beschriften(knopf, text,
+                leer ? QStringLiteral("Zielertrag ") + knopf->objectName().right(1) +
+                           QStringLiteral(" (keine Hauptfrucht gewählt)")
+                     : QStringLiteral("Zielertrag ") + text + QStringLiteral(" dt/ha"));
+    knopf->setFocusPolicy(leer ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void Zeitraum_Beschriften(QAbstractButton* knopf, const QString& text) {
+    Beschriften(knopf, text, QStringLiteral("Zeitraum ") + text);
+}
+
 QStringList Vorfruchtnamen(bool kurz) {
     QStringList namen;
     for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
         const QString n = Als_QString(Vorfruchttabelle(z, vorfrucht::Name));
         if (n.isEmpty()) break;
-        if (!kurz || KurzeVorfruchtliste.Enthaelt(n)) namen << n;
+        if (!kurz || In_Kurzer_Vorfruchtliste(Als_String(n))) namen << n;
     }
     return namen;
 }
@@ -211,7 +218,7 @@ void frmNodra_B::Form_Load() {
         const int links[] = {120, 1920, 3600};
         QRadioButton* e[] = {ui->optE1, ui->optE2, ui->optE3};
         for (int i = 0; i < 3; ++i) {
-            e[i]->setText(QStringLiteral("."));
+            Ertrag_Beschriften(e[i], QStringLiteral("."));
             steuer::Setze_Links(e[i], links[i]);
         }
     });
@@ -226,10 +233,11 @@ void frmNodra_B::Form_Load() {
 void frmNodra_B::Laden_Tabellen() {
     QStringList lang, kurz;
     for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
-        const QString n = Als_QString(Kulturtabelle(z, kultur::Name));
-        if (n.isEmpty()) break;
-        if (!Ersatzkulturen.contains(n)) lang << n;
-        if (KurzeKulturliste.Enthaelt(n)) kurz << n;
+        const Kulturprofil& p = Kulturprofil_Zeile(z);
+        if (p.Name.empty()) break;
+        // The substitute rows of the production targets are not offered.
+        if (!p.Ersatzkultur) lang << Als_QString(p.Name);
+        if (p.KurzeListe) kurz << Als_QString(p.Name);
     }
     Liste_Fuellen(ui->cboKultur1, lang);
     Liste_Fuellen(ui->cboKultur, kurz);
@@ -251,14 +259,14 @@ void frmNodra_B::Laden_Tabellen() {
 
 void frmNodra_B::cmdMehrWeniger_Click() {
     if (Sichtbar(ui->cboKultur)) {
-        ui->cmdMehrWeniger->setText(QStringLiteral("weniger"));
+        Beschriften(ui->cmdMehrWeniger, QStringLiteral("weniger"), QStringLiteral("weniger Hauptfrüchte"));
         ui->cboKultur->hide();
         ui->cboKultur1->show();
         Listenauswahl_Setzen(ui->cboKultur1, -1);
         ui->cmdWeitereKulturen->show();
         ui->cmdMehrWeniger->setToolTip(TippWeniger);
     } else {
-        ui->cmdMehrWeniger->setText(QStringLiteral("mehr"));
+        Beschriften(ui->cmdMehrWeniger, QStringLiteral("mehr"), QStringLiteral("mehr Hauptfrüchte"));
         ui->cboKultur->show();
         Listenauswahl_Setzen(ui->cboKultur, -1);
         ui->cboKultur1->hide();
@@ -272,11 +280,11 @@ void frmNodra_B::cmdMehrWenigerVF_Click() {
     Liste_Fuellen(ui->cboVorfrucht, {});
     VorfruchtZeile = 0;
     if (ui->cmdMehrWenigerVF->text() == QStringLiteral("weniger")) {
-        ui->cmdMehrWenigerVF->setText(QStringLiteral("mehr"));
+        Beschriften(ui->cmdMehrWenigerVF, QStringLiteral("mehr"), QStringLiteral("mehr Vorfrüchte"));
         Liste_Fuellen(ui->cboVorfrucht, Vorfruchtnamen(true));
         ui->cmdMehrWenigerVF->setToolTip(TippVFMehr);
     } else {
-        ui->cmdMehrWenigerVF->setText(QStringLiteral("weniger"));
+        Beschriften(ui->cmdMehrWenigerVF, QStringLiteral("weniger"), QStringLiteral("weniger Vorfrüchte"));
         Liste_Fuellen(ui->cboVorfrucht, Vorfruchtnamen(false));
         ui->cmdMehrWenigerVF->setToolTip(TippVFWeniger);
     }
@@ -300,7 +308,9 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
                                       : QStringLiteral("Fehler beim Auswahl Kultur / Vorfrucht");
     const QString kultur = liste->currentText();
     const std::string kulturText = Als_String(kultur);
-    const bool zweitesJahr = langeListe && kultur.contains(QStringLiteral("2. Jahr"));
+    const Kulturprofil& profil = Kulturprofil_Name(kulturText);
+    // Only the long list holds the second-year stands.
+    const bool zweitesJahr = langeListe && !profil.ErstesJahr.empty();
 
     // Variety list of the crop.
     Schritt(fehler, [&] {
@@ -333,16 +343,15 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
     });
     auto wachstumsregler = [&] {
         Abwaehlen(ui->grpHa);
-        ui->frmHa->setVisible(kultur == QStringLiteral("Wi-Roggen") || kultur == QStringLiteral("Wi-Triticale"));
+        ui->frmHa->setVisible(profil.RahmenHa);
     };
     if (!langeListe) Schritt(fehler, wachstumsregler);
     Schritt(fehler, [&] {
         if (zweitesJahr) {
             // The first-year stand of the crop is its previous crop.
-            const qsizetype p = kultur.indexOf(QStringLiteral("2."));
-            const QString erstesJahr = kultur.left(p) + QLatin1Char('1') + kultur.mid(p + 1);
             if (ui->cmdMehrWenigerVF->text() == QStringLiteral("mehr")) cmdMehrWenigerVF_Click();
-            Listenauswahl_Setzen(ui->cboVorfrucht, ui->cboVorfrucht->findText(erstesJahr, Qt::MatchExactly));
+            Listenauswahl_Setzen(ui->cboVorfrucht,
+                                 ui->cboVorfrucht->findText(Als_QString(profil.ErstesJahr), Qt::MatchExactly));
             ui->cboVorfrucht->setEnabled(false);
             ui->frmER->setEnabled(false);
             ui->optER1->setChecked(true);
@@ -355,86 +364,89 @@ void frmNodra_B::Kultur_Auswahl(QComboBox* liste, bool langeListe) {
         Abwaehlen(ui->grpPZ);
         Abwaehlen(ui->grpBE);
     });
-    Schritt(fehler, [&] {
-        if (kultur == QStringLiteral("Wi-Raps")) {
-            Abwaehlen(ui->grpBV);
-            steuer::Setze_Twips(ui->frmBV, 6240, 2520, 5055, 615);
-            ui->frmBV->show();
-            steuer::Setze_Links(ui->optBE2, 1560);
-            steuer::Setze_Links(ui->optBE3, 2520);
-            ui->optBE4->show();
-        } else {
-            ui->frmBV->hide();
-            steuer::Setze_Links(ui->optBE2, 1920);
-            steuer::Setze_Links(ui->optBE3, 3240);
-            ui->optBE4->hide();
-        }
-    });
-    Schritt(fehler, [&] {
-        auto beschrifte = [](QRadioButton* k, const QString& text) {
-            k->setText(text);
-            k->setToolTip(text);
-        };
-        if (kultur == QStringLiteral("Wi-Weizen")) {
-            ui->frmPZ->show();
-            beschrifte(ui->optPZ1, QStringLiteral("Qualitätsweizen (A+E)"));
-            beschrifte(ui->optPZ2, QStringLiteral("Futter-/Brotweizen (B+C+CK)"));
-            beschrifte(ui->optPZ3, QStringLiteral("Brauweizen (BR)"));
-            beschrifte(ui->optPZ4, QStringLiteral("Ethanolweizen (ET)"));
-            ui->optPZ2->show();
-            ui->optPZ4->show();
-            steuer::Setze_Links(ui->frmPZ, 1080);
-            const int links[] = {240, 2760, 6000, 8160};
-            QRadioButton* pz[] = {ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4};
-            for (int i = 0; i < 4; ++i) steuer::Setze_Links(pz[i], links[i]);
-            ui->frmPZ->resize(steuer::Pixel(10215), ui->frmPZ->height());
-        } else if (kultur == QStringLiteral("Wi-Gerste") || kultur == QStringLiteral("So-Gerste")) {
-            ui->frmPZ->show();
-            ui->optPZ2->hide();
-            ui->optPZ4->hide();
-            beschrifte(ui->optPZ1, QStringLiteral("Futtergerste (F)"));
-            beschrifte(ui->optPZ3, QStringLiteral("Braugerste (BR)"));
-            steuer::Setze_Links(ui->frmPZ, 6240);
-            steuer::Setze_Links(ui->optPZ1, 240);
-            steuer::Setze_Links(ui->optPZ3, 2760);
-            ui->frmPZ->resize(steuer::Pixel(5055), ui->frmPZ->height());
-        } else {
-            ui->frmPZ->hide();
-        }
-    });
+    Schritt(fehler, [&] { Bestand_Zeigen(profil); });
+    Schritt(fehler, [&] { Produktionsziele_Zeigen(profil); });
     if (langeListe) Schritt(fehler, wachstumsregler);
     Schritt(fehler, [&] {
         Abwaehlen(ui->grpHOE);
-        ui->frmHOE->setVisible(kultur == QStringLiteral("Wi-Gerste"));
+        ui->frmHOE->setVisible(profil.RahmenHOE);
     });
-    const QList<QAbstractButton*> e = ui->grpE->buttons();
     Schritt(fehler, [&] { Abwaehlen(ui->grpE); });
     if (kultur.isEmpty()) return;
-    Schritt(fehler, [&] {
-        if (kultur == QStringLiteral("Wi-Raps")) {
-            if (!langeListe) ui->Frame3->setToolTip(QStringLiteral("Siehe auch unter 'Informationen'"));
-            const int links[] = {120, 720, 1440, 2160, 2880, 3600, 4340};
-            for (int i = 0; i < 7; ++i) {
-                e[i]->show();
-                e[i]->setText(QString::number(25 + 5 * i));
-                steuer::Setze_Links(e[i], links[i]);
-                if (!langeListe) e[i]->setToolTip(QStringLiteral("ca. ") + e[i]->text() + QStringLiteral(" dt/ha"));
-            }
-        } else {
-            if (!langeListe) ui->Frame3->setToolTip(QString());
-            for (int i = 3; i < 7; ++i) e[i]->hide();
-            const QString g1 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze1));
-            const QString g2 = Als_QString(Kulturtabelle(KulturZeile, kultur::ErtragGrenze2));
-            e[0]->setText(QStringLiteral("< ") + g1);
-            e[1]->setText(g1 + QStringLiteral(" ... ") + g2);
-            e[2]->setText(QStringLiteral("> ") + g2);
-            const int links[] = {120, 1920, 3600};
-            for (int i = 0; i < 3; ++i) {
-                steuer::Setze_Links(e[i], links[i]);
-                if (!langeListe) e[i]->setToolTip(e[i]->text() + QStringLiteral(" dt/ha"));
-            }
+    Schritt(fehler, [&] { Ertrag_Zeigen(profil, !langeListe); });
+}
+
+// Stand development and winter leaf loss: winter rape has the leaf-loss
+// frame beside it and a fourth option.
+void frmNodra_B::Bestand_Zeigen(const Kulturprofil& profil) {
+    if (profil.RahmenBV) {
+        Abwaehlen(ui->grpBV);
+        steuer::Setze_Twips(ui->frmBV, 6240, 2520, 5055, 615);
+        ui->frmBV->show();
+    } else {
+        ui->frmBV->hide();
+    }
+    if (profil.Raps) {
+        steuer::Setze_Links(ui->optBE2, 1560);
+        steuer::Setze_Links(ui->optBE3, 2520);
+        ui->optBE4->show();
+    } else {
+        steuer::Setze_Links(ui->optBE2, 1920);
+        steuer::Setze_Links(ui->optBE3, 3240);
+        ui->optBE4->hide();
+    }
+}
+
+// The production-target frame with the crop's options: four across the
+// window, or two in a narrow frame.
+void frmNodra_B::Produktionsziele_Zeigen(const Kulturprofil& profil) {
+    if (!profil.RahmenPZ) {
+        ui->frmPZ->hide();
+        return;
+    }
+    QRadioButton* const pz[] = {ui->optPZ1, ui->optPZ2, ui->optPZ3, ui->optPZ4};
+    ui->frmPZ->show();
+    int gezeigt = 0;
+    for (int i = 0; i < 4; ++i) {
+        const Produktionsziel& ziel = profil.Produktionsziele[static_cast<std::size_t>(i)];
+        if (ziel.Gezeigt()) {
+            pz[i]->setText(Als_QString(ziel.Beschriftung));
+            pz[i]->setToolTip(pz[i]->text());
+            ++gezeigt;
         }
-    });
+        pz[i]->setVisible(ziel.Gezeigt());
+    }
+    const bool breit = gezeigt > 2;
+    steuer::Setze_Links(ui->frmPZ, breit ? 1080 : 6240);
+    const int breitLinks[] = {240, 2760, 6000, 8160};
+    const int schmalLinks[] = {240, 2760};
+    int n = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (breit) steuer::Setze_Links(pz[i], breitLinks[i]);
+        else if (profil.Produktionsziele[static_cast<std::size_t>(i)].Gezeigt()) steuer::Setze_Links(pz[i], schmalLinks[n++]);
+    }
+    ui->frmPZ->resize(steuer::Pixel(breit ? 10215 : 5055), ui->frmPZ->height());
+}
+
+// The yield options: three yield classes, or the seven expected yields of
+// winter rape. The short list also writes the tooltips.
+void frmNodra_B::Ertrag_Zeigen(const Kulturprofil& profil, bool mitTipps) {
+    const QList<QAbstractButton*> e = ui->grpE->buttons();
+    const int n = static_cast<int>(profil.Ertragsoptionen.size());
+    const bool werte = profil.Raps;
+    if (mitTipps) ui->Frame3->setToolTip(profil.Raps ? QStringLiteral("Siehe auch unter 'Informationen'") : QString());
+    const int klassenLinks[] = {120, 1920, 3600};
+    const int werteLinks[] = {120, 720, 1440, 2160, 2880, 3600, 4340};
+    if (!werte)
+        for (int i = 3; i < e.size(); ++i) e[i]->hide();
+    for (int i = 0; i < n && i < e.size(); ++i) {
+        if (werte) e[i]->show();
+        Ertrag_Beschriften(e[i], Als_QString(profil.Ertragsoptionen[static_cast<std::size_t>(i)]));
+        steuer::Setze_Links(e[i], werte ? werteLinks[i] : klassenLinks[i]);
+        if (mitTipps)
+            e[i]->setToolTip(werte ? QStringLiteral("ca. ") + e[i]->text() + QStringLiteral(" dt/ha")
+                                   : e[i]->text() + QStringLiteral(" dt/ha"));
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -485,17 +497,15 @@ void frmNodra_B::cboOD_Click() {
     for (QWidget* w : details) w->show();
     ui->lblOD->show();
     ui->txtODTS->setText(Als_QString(Duengertabelle(z, duenger::TS_Standard)));
-    if (Duengertabelle(z, duenger::Einheit) != "m3") {
-        ui->lblODEinheit->setText(QStringLiteral("dt/ha"));
-        ui->optOD1->setText(QStringLiteral("01.07 ... 31.12."));
-        ui->optOD2->setText(QStringLiteral("01.01 ... 15.03."));
-        ui->optOD3->setText(QStringLiteral("ab 16.03."));
+    const bool fluessig = Duengertabelle(z, duenger::Einheit) == "m3";
+    ui->lblODEinheit->setText(Als_QString(fluessig ? beschriftung::EinheitFluessig : beschriftung::EinheitFest));
+    const auto& zeitraum = fluessig ? beschriftung::ZeitraumFluessig : beschriftung::ZeitraumFest;
+    Zeitraum_Beschriften(ui->optOD1, Als_QString(zeitraum[0]));
+    Zeitraum_Beschriften(ui->optOD2, Als_QString(zeitraum[1]));
+    Zeitraum_Beschriften(ui->optOD3, Als_QString(zeitraum[2]));
+    if (!fluessig) {
         ui->txtODMenge->setMaxLength(3);
     } else {
-        ui->lblODEinheit->setText(QStringLiteral("m³/ha"));
-        ui->optOD1->setText(QStringLiteral("01.07 ... 30.09."));
-        ui->optOD2->setText(QStringLiteral("01.10 ... 15.03."));
-        ui->optOD3->setText(QStringLiteral("ab 16.03"));
         // The box takes two characters from now on. An amount with leading
         // zeros ("099") is written without them, which keeps its value; one
         // that does not fit even so (above 99, or a pasted "1,5") is reset
@@ -573,14 +583,17 @@ bool frmNodra_B::Mangel_Melden(const std::vector<Mangel>& maengel) {
     if (maengel.empty()) return true;
     const Mangel& m = maengel.front();
     plattform().Meldung(Als_QString(m.Meldung));
-    QWidget* const ziel[] = {nullptr,
-                             Sichtbar(ui->cboKultur) ? ui->cboKultur : ui->cboKultur1,
-                             ui->cboVorfrucht,
-                             ui->txtODMenge,
-                             ui->txtODTS,
-                             ui->txtNmin0_30,
-                             ui->txtNmin30_60};
-    if (QWidget* w = ziel[static_cast<int>(m.Ziel)]) {
+    QWidget* w = nullptr;
+    switch (m.Ziel) {
+        case Fokus::Keiner: break;
+        case Fokus::Kultur: w = Sichtbar(ui->cboKultur) ? ui->cboKultur : ui->cboKultur1; break;
+        case Fokus::Vorfrucht: w = ui->cboVorfrucht; break;
+        case Fokus::ODMenge: w = ui->txtODMenge; break;
+        case Fokus::ODTS: w = ui->txtODTS; break;
+        case Fokus::Nmin0_30: w = ui->txtNmin0_30; break;
+        case Fokus::Nmin30_60: w = ui->txtNmin30_60; break;
+    }
+    if (w) {
         // A text box selects its whole text at once, whenever the window
         // gets its activation back from the message box.
         if (auto* feld = qobject_cast<Textfeld*>(w))
@@ -631,8 +644,7 @@ Eingabedaten frmNodra_B::Eingabe_Lesen() const {
     e.BA = Ganz(Gewaehlt(ui->grpBA));
     e.Schwarzerde = ui->chkSchwarzerde->isChecked();
     e.AZ = Ganz(Gewaehlt(ui->grpAZ));
-    const int tiefe = Gewaehlt(ui->grpTiefe);
-    e.Tiefe = Ganz(tiefe == 0 ? 0 : 30 + 10 * tiefe);
+    e.Tiefe = beschriftung::Tiefe_cm(Gewaehlt(ui->grpTiefe));
     e.HOE = Ganz(Gewaehlt(ui->grpHOE));
     e.PZ = Ganz(Gewaehlt(ui->grpPZ));
     e.E = Ganz(Gewaehlt(ui->grpE));
@@ -641,8 +653,7 @@ Eingabedaten frmNodra_B::Eingabe_Lesen() const {
     e.Ha = ui->optHa1->isChecked();
     e.BV = Ganz(Gewaehlt(ui->grpBV));
     e.ER = Ganz(Gewaehlt(ui->grpER));
-    const int wsg = Gewaehlt(ui->grpWSG);
-    e.WSG = Ganz(wsg <= 1 ? 0 : wsg);
+    e.WSG = beschriftung::WSG_Zone(Gewaehlt(ui->grpWSG));
     return e;
 }
 
@@ -722,7 +733,7 @@ void frmNodra_B::cmdZurücksetzen_Click() {
         Abwaehlen(g);
     for (QRadioButton* k : {ui->optPZ1, ui->optPZ2, ui->optBE1, ui->optBE2, ui->optBE3}) Abwaehlen(k);
     for (QAbstractButton* k : ui->grpE->buttons()) {
-        k->setText(QStringLiteral("."));
+        Ertrag_Beschriften(k, QStringLiteral("."));
         k->setToolTip(QString());
     }
     ui->chkSchwarzerde->setChecked(false);

@@ -12,7 +12,6 @@
 
 #include "calc/Pruefung.h"
 #include "core/Datensaetze.h"
-#include "ui/result/frmNodra_BAusgabe.h"
 
 class QComboBox;
 class QLineEdit;
@@ -21,7 +20,14 @@ namespace Ui {
 class frmNodra_B;
 }
 
+namespace nodra {
+struct Kulturprofil;
+}
+
 namespace nodra::ui {
+
+class frmNodra_BAusgabe;
+struct Ausgabetexte;
 
 // Text of the start-up error message for an error `fehler`.
 QString Startfehler_Meldung(const std::exception& fehler);
@@ -116,7 +122,11 @@ private:
 
     void Form_Load();
     void Verbinden();
+    // The crop selection asks the crop's profile and shows what it says.
     void Kultur_Auswahl(QComboBox* liste, bool langeListe);
+    void Bestand_Zeigen(const Kulturprofil& profil);
+    void Produktionsziele_Zeigen(const Kulturprofil& profil);
+    void Ertrag_Zeigen(const Kulturprofil& profil, bool mitTipps);
 
     // Sets the selection of a list from the program (-1 = none) and runs the
     // list's handler, also when the selection stays as it was.

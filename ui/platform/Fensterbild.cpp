@@ -16,7 +16,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/Fensterhilfen.h"
+#include "ui/platform/Fensterinhalt.h"
 
 namespace nodra::ui {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "ui/Fensterhilfen.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/platform/Fensterbild.h"
 #include "ui/platform/Plattform.h"
 

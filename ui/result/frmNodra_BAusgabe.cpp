@@ -12,9 +12,10 @@
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
-#include "core/Tabellen.h"
+#include "calc/Kulturprofil.h"
+#include "core/Zahlen.h"
 #include "ui/Fensterhilfen.h"
-#include "ui/Programm.h"
+#include "ui/Titel.h"
 #include "ui/Steuerhilfen.h"
 #include "ui/platform/Plattform.h"
 #include "ui/result/Drucken.h"
@@ -133,8 +134,9 @@ void frmNodra_BAusgabe::Form_Load() {
 
     schritt([&] {
         waehle(t.Ertrag);
-        const QString name = Als_QString(Kulturtabelle(erg_.KulturZeileAuswahl, kultur::Name));
-        if (name == QStringLiteral("Wi-Raps")) {
+        const Kulturprofil& gewaehlt = Kulturprofil_Zeile(erg_.KulturZeileAuswahl);
+        const QString name = Als_QString(gewaehlt.Name);
+        if (gewaehlt.Raps) {
             ui->lblEr->setText(ui->lblEr->text() + QStringLiteral(" (im N-Basis-Sollwert)"));
             ui->lblBaSo->setText(ui->lblBaSo->text() + QLatin1Char(' ') + name + QStringLiteral("; ") + Auswahl +
                                  QStringLiteral(" dt/ha"));
@@ -147,10 +149,9 @@ void frmNodra_BAusgabe::Form_Load() {
     if (!t.Produktionsziel.isEmpty()) ui->lblPZ->setText(QStringLiteral("Produktionsziel: ") + t.Produktionsziel);
 
     schritt([&] {
-        const QString name = Als_QString(Kulturtabelle(erg_.KulturZeile, kultur::Name));
-        const bool raps = name == QStringLiteral("Wi-Raps");
-        if (Zahl_Praefix(Kulturtabelle(erg_.KulturZeile, kultur::BlockBA12 + kultur::Kor_BeEn1)) > 0 || raps) {
-            if (raps) {
+        const Kulturprofil& gerechnet = Kulturprofil_Zeile(erg_.KulturZeile);
+        if (gerechnet.BestandZaehlt) {
+            if (gerechnet.Raps) {
                 Auswahl = ein_.BV == 1 ? QStringLiteral(" / ") + t.BlattverlustOhne.left(4) + QStringLiteral(" Bl.V")
                                        : QStringLiteral(" / ") + t.BlattverlustMit.left(3) + QStringLiteral(" Bl.V");
                 if (!t.Bestand.isEmpty()) Auswahl = t.Bestand + Auswahl;

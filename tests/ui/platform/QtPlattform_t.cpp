@@ -17,9 +17,3 @@ TEST(QtPlattform, OhneStandarddruckerIstDruckenEinFehler) {
     EXPECT_FALSE(p.Druckername().has_value());
     EXPECT_FALSE(p.FensterDrucken(fenster, QStringLiteral("Test")));
 }
-
-TEST(QtPlattform, DatumUndBildschirm) {
-    QtPlattform p;
-    EXPECT_EQ(p.Heute(), QDate::currentDate());
-    EXPECT_GT(p.Bildschirm().width(), 0);
-}

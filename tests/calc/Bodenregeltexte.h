@@ -1,0 +1,71 @@
+// The messages of the site plausibility rules, by rule set and number
+// ("SE+1" is the first rule when the chernozem box is checked).
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace nodra::test {
+
+inline const std::map<std::string, std::string> Regeltext = {
+    {"SE+1",
+     "Schwarzerde (SE) nur bei Bodenartengruppen 4 bzw. 5 (sL/uL bzw. t'L/T) möglich! Bodenartengruppe 4 wird eingestellt, bitte Eingabe überprüfen!"},
+    {"SE+2",
+     "Schwarzerde (SE) nur bei geringen Steingehalten!  Steingehalt sehr hoch wird auf gering eingestellt, bitte Eingabe überprüfen!"},
+    {"SE+3",
+     "Schwarzerde (SE) nur bei geringen Steingehalten!  Steingehalte mittel oder hoch eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"SE+4",
+     "Schwarzerde (SE) nur bei höheren Ackerzahlen!  Ackerzahl < 40  wird auf  Ackerzahl 40 ... 70 eingestellt, bitte Eingabe überprüfen!"},
+    {"SE+5",
+     "Bodenartengruppe 5/Schwarzerde bei Ackerzahlen > 70 eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"SE+6",
+     "Schwarzerde bei durchwurzelbarer Tiefe >= 70cm, durchwurzelbarer Tiefe auf 70 cm geändert, bitte Eingabe überprüfen!"},
+    {"SE+7",
+     "Schwarzerde bei durchwurzelbarer Tiefe 60cm eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"SE-1",
+     "Bodenartengruppe 5 nicht bei Ackerzahlen > 70!  Ackerzahl 40 ... 70 wird gewählt, bitte Eingabe überprüfen!"},
+    {"T40",
+     "Durchwurzelbare Tiefe 40 cm nur ohne Schwarzerde!  Schwarzerde wird gelöscht, bitte Eingabe überprüfen!"},
+    {"T50",
+     "Durchwurzelbare Tiefe 50 cm nur ohne Schwarzerde!  Schwarzerde wird gelöscht, bitte Eingabe überprüfen!"},
+    {"T60",
+     "Durchwurzelbare Tiefe 60 cm mit Schwarzerde eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"AZ1",
+     "Schwarzerde nur bei hohen Ackerzahlen!  Schwarzerde-Auswahl wird gelöscht, bitte Eingabe überprüfen!"},
+    {"AZ3-1",
+     "Ackerzahl > 70  nur bei niedrigen Steingehalten!  Steingehalt sehr hoch wird auf mittleren Steingehalt korrigiert, bitte Eingabe überprüfen!"},
+    {"AZ3-2",
+     "Ackerzahl > 70  und hohe Steingehalte  eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"AZ3-3",
+     "Ackerzahl > 70  nicht bei Bodenartengruppen 1 und 2!  Bodenartengruppe 3 wird eingestellt, bitte Eingabe überprüfen!"},
+    {"AZ3-4",
+     "Ackerzahl > 70  nicht bei Bodenartengruppe 5!  Bodenartengruppe 4 wird eingestellt, bitte Eingabe überprüfen!"},
+    {"AZ3-5",
+     "Ackerzahl > 70  und Bodenartengruppen 5/Schwarzerde eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"BA1-1",
+     "Bodenartengruppe 1 kann keine Schwarzerde sein, Auswahl Schwarzerde wird gelöscht, Eingabe bitte überprüfen "},
+    {"BA1-2",
+     "Bodenartengruppe 1 kann keine Ackerzahl > 70 haben, Auswahl wird auf Ackerzahl 40 ... 70 gesetzt, Eingabe bitte überprüfen "},
+    {"BA2-1",
+     "Bodenartengruppe 2 kann keine Schwarzerde sein, Auswahl Schwarzerde wird gelöscht, Eingabe bitte überprüfen "},
+    {"BA2-2",
+     "Bodenartengruppe 2 kann keine Ackerzahl > 70 haben, Auswahl wird auf Ackerzahl 40 ... 70 gesetzt, Eingabe bitte überprüfen "},
+    {"BA3-1",
+     "Bodenartengruppe 3 kann keine Schwarzerde sein, Auswahl Schwarzerde wird gelöscht, Eingabe bitte überprüfen "},
+    {"BA5-1",
+     "Bodenartengruppe 5/Schwarzerde und Ackerzahl >70 eher unwahrscheinlich, Eingabe bitte überprüfen "},
+    {"BA5-2",
+     "Bodenartengruppe 5 und Ackerzahl >70 nicht möglich, Ackerzahl wird auf 40 ... 70 gesetzt, Eingabe bitte überprüfen "},
+    {"ST5-1",
+     "Sehr hohe Steingehalte und Ackerzahl > 70  nicht möglich!  Ackerzahl > 70  wird auf Ackerzahl 40 ... 70  eingestellt, bitte Eingabe überprüfen!"},
+    {"ST5-2",
+     "Sehr hohe Steingehalte und Schwarzerde nicht möglich!  Schwarzerde-Auswahl wird gelöscht, bitte Eingabe überprüfen!"},
+    {"ST4-1",
+     "Hohe Steingehalte bei Ackerzahl > 70  eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"ST4-2",
+     "Hohe Steingehalte und Schwarzerde eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+    {"ST3-1",
+     "Schwarzerde nur bei niedrigen Steingehalten!  Schwarzerde und mittlere Steingehalte eher unwahrscheinlich, bitte Eingabe überprüfen!"},
+};
+
+}  // namespace nodra::test
