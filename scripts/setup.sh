@@ -5,6 +5,7 @@ set -euo pipefail
 
 PAKETE=(build-essential cmake time qt6-base-dev qt6-base-dev-tools libgl-dev
         libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+        openbox x11-utils qt6-translations-l10n
         fonts-dejavu-core fonts-dejavu-extra
         libcups2-dev cups printer-driver-cups-pdf poppler-utils libcsv-dev
         dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3)

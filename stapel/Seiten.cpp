@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "stapel/Spalten.h"
+#include "ui/platform/Uebersetzung.h"
 #include "ui/result/Ergebnisseiten.h"
 
 namespace nodra::stapel {
@@ -65,6 +66,8 @@ int Programm_Mit_Seiten(int argc, char** argv) {
 #endif
         vorherigeAusgabe = qInstallMessageHandler(Meldungsausgabe);
         app.emplace(argc, argv);
+        // Qt's own texts (a page file that cannot be written) in German.
+        ui::Qt_Uebersetzung_Laden();
     }
     return Programm(argc, argv, &Seiten_Oeffnen);
 }

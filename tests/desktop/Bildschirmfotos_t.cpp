@@ -1,9 +1,10 @@
 // Pictures of the four windows for the documentation, taken on a real X
-// display as the user sees them. Run on request, for example at 100 % and
-// at 150 %:
-//   NODRA_BILDER=docs tests/desktop/xvfb.sh 1280x1024x24 build/tests/desktop_tests
+// display as the user sees them. Run on request, at 100 % on the smallest
+// screen the program is laid out for:
+//   NODRA_BILDER=docs tests/desktop/xvfb.sh 1024x768x24 build/tests/desktop_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='Bildschirmfotos.*'
-// and with QT_SCALE_FACTOR=1.5 NODRA_BILDZUSATZ=_150 on 2560x1600x24.
+// and at 150 % of it with QT_SCALE_FACTOR=1.5 NODRA_BILDZUSATZ=_150 on
+// 1536x1152x24.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -23,6 +24,8 @@ TEST(Bildschirmfotos, DISABLED_AlleFenster) {
     const QString zusatz = qEnvironmentVariable("NODRA_BILDZUSATZ");
     auto speichern = [&](QWidget* w, const char* name) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        // Placed for good once the frame around it is known.
+        Warten([&] { return w->property("Eingepasst").toBool(); }, 1500);
         QTest::qWait(200);
         EXPECT_TRUE(w->grab().save(QDir(ziel).filePath(QString::fromUtf8(name) + zusatz + QStringLiteral(".png"))));
     };

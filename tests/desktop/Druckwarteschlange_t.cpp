@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "tests/desktop/Modalantwort.h"
+#include "tests/desktop/Echteingabe.h"
 #include "tests/ui/Pdfinhalt.h"
 #include "tests/ui/Testhilfen.h"
 #include "ui/input/frmNodra_B.h"
@@ -21,16 +21,6 @@ using namespace nodra::ui;
 using namespace nodra::ui::test;
 
 namespace {
-
-// Everything the user entered or chose in a window.
-QStringList Eingaben(const QWidget& f) {
-    QStringList z;
-    for (const auto* t : f.findChildren<QLineEdit*>()) z << t->objectName() + QLatin1Char('=') + t->text();
-    for (const auto* c : f.findChildren<QComboBox*>()) z << c->objectName() + QLatin1Char('=') + c->currentText();
-    for (const auto* k : f.findChildren<QAbstractButton*>())
-        if (k->isCheckable()) z << k->objectName() + (k->isChecked() ? QStringLiteral("=1") : QStringLiteral("=0"));
-    return z;
-}
 
 const QString Fehler = QStringLiteral("Fehler beim Drucken");
 const QString PdfFrage = QStringLiteral("Seite stattdessen als PDF-Datei speichern?");
@@ -82,7 +72,7 @@ TEST(Druckwarteschlange, BeideFensterAufDemStandarddrucker) {
         QStringList erwartet;
         if (ohneDrucker) erwartet << Fehler;
         erwartet << QStringLiteral("Möchten Sie die ") + was + QStringLiteral(" auf dem WINDOWS-Standarddrucker: ") +
-                        (ohneDrucker ? QString() : QStringLiteral("NodraPDF")) +
+                        (ohneDrucker ? QString() : qEnvironmentVariable("NODRA_DRUCKER", QStringLiteral("NodraPDF"))) +
                         QStringLiteral(" drucken?\n(Der WINDOWS-Standarddrucker kann unter Systemsteuerung / "
                                        "Drucker geändert werden.)");
         if (!gelingt) erwartet << Fehler << PdfFrage;

@@ -62,4 +62,14 @@ inline void Waehlen(const QWidget& fenster, const char* liste, const QString& ei
     emit l->activated(i);
 }
 
+// Everything the user entered or chose in a window.
+inline QStringList Eingaben(const QWidget& f) {
+    QStringList z;
+    for (const auto* t : f.findChildren<QLineEdit*>()) z << t->objectName() + QLatin1Char('=') + t->text();
+    for (const auto* c : f.findChildren<QComboBox*>()) z << c->objectName() + QLatin1Char('=') + c->currentText();
+    for (const auto* k : f.findChildren<QAbstractButton*>())
+        if (k->isCheckable()) z << k->objectName() + (k->isChecked() ? QStringLiteral("=1") : QStringLiteral("=0"));
+    return z;
+}
+
 }  // namespace nodra::ui::test

@@ -5,7 +5,27 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLineEdit>
 #include <cstdio>
+
+namespace {
+
+// Another program on the same desktop: one text box whose text goes to
+// standard output, line by line, as the user types.
+int Fremdprogramm(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QLineEdit feld;
+    feld.setWindowTitle(QStringLiteral("Fremdprogramm"));
+    feld.resize(300, 40);
+    QObject::connect(&feld, &QLineEdit::textChanged, [](const QString& text) {
+        std::printf("%s\n", qPrintable(text));
+        std::fflush(stdout);
+    });
+    feld.show();
+    return app.exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -14,6 +34,7 @@ int main(int argc, char** argv) {
         return 77;
     }
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    if (qEnvironmentVariableIsSet("NODRA_FREMDPROGRAMM")) return Fremdprogramm(argc, argv);
     // Qt's own file dialog, which the tests can answer, also where the
     // desktop would offer its native one.
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

@@ -1,7 +1,10 @@
 #include "ui/info/Begleitfenster.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QTimer>
+#include <QWindow>
 
 #include "ui/Fensterhilfen.h"
 #include "ui/Steuerhilfen.h"
@@ -26,6 +29,10 @@ bool Begleitfenster::event(QEvent* ereignis) {
     // Losing the focus to another window closes this one, as its button does.
     if (ereignis->type() == QEvent::WindowDeactivate && isVisible()) {
         const bool ergebnis = QWidget::event(ereignis);
+        // The activation went to another program (none of this one's
+        // windows has it): the main window comes back behind it and leaves
+        // the keyboard where the user went.
+        abgewaehlt_ = QApplication::activeWindow() == nullptr;
         close();
         return ergebnis;
     }
@@ -34,7 +41,23 @@ bool Begleitfenster::event(QEvent* ereignis) {
 
 void Begleitfenster::closeEvent(QCloseEvent* ereignis) {
     ereignis->accept();
-    if (hauptfenster_) hauptfenster_->show();
+    if (!hauptfenster_) return;
+    if (!abgewaehlt_) {
+        hauptfenster_->show();
+        return;
+    }
+    // A window manager gives the focus to a window as it appears; the main
+    // window declines it for a moment, then takes the keyboard again when
+    // the user turns back to it.
+    QPointer<QWidget> haupt = hauptfenster_;
+    haupt->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    haupt->winId();
+    if (QWindow* w = haupt->windowHandle()) w->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    haupt->show();
+    haupt->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    QTimer::singleShot(250, haupt, [haupt] {
+        if (QWindow* w = haupt ? haupt->windowHandle() : nullptr) w->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    });
 }
 
 }  // namespace nodra::ui

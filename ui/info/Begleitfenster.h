@@ -1,6 +1,7 @@
 // Base of the information and about windows: opened while the main window is
 // hidden, centred on the screen, closed by their button, their close box or
-// when they lose the focus; closing shows the main window again.
+// when they lose the focus; closing shows the main window again (without
+// taking the activation from the program the user turned to).
 #pragma once
 
 #include <QPointer>
@@ -22,6 +23,7 @@ protected:
 
 private:
     QPointer<QWidget> hauptfenster_;
+    bool abgewaehlt_ = false;
 };
 
 }  // namespace nodra::ui

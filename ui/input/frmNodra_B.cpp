@@ -109,6 +109,9 @@ frmNodra_B::frmNodra_B(QWidget* parent) : QWidget(parent), ui(new Ui::frmNodra_B
     Verbinden();
     Form_Load();
     Fenster_Einrichten(*this);
+    // The keyboard starts in the first box of the Tab order, however the
+    // window fits the screen.
+    ui->txtBetrieb->setFocus(Qt::OtherFocusReason);
     In_Bildschirm_Einpassen(*this);
 }
 
@@ -666,11 +669,19 @@ void frmNodra_B::cmdBerechnenAusgabe_Click() {
         if (!ausgabe_) {
             ausgabe_ = new frmNodra_BAusgabe(Eingabe, Ergebnis, Ausgabetexte_Lesen());
             ausgabe_->setAttribute(Qt::WA_DeleteOnClose);
-            connect(ausgabe_, &frmNodra_BAusgabe::Zurueck, this, &QWidget::show);
+            connect(ausgabe_, &frmNodra_BAusgabe::Zurueck, this, &frmNodra_B::Zurueck_Zur_Eingabe);
         }
         ausgabe_->show();
         hide();
     });
+}
+
+// Back from the result window: every input as it was, and the keyboard on
+// the calculate button where the user left it, never one key away from a
+// reset.
+void frmNodra_B::Zurueck_Zur_Eingabe() {
+    show();
+    ui->cmdBerechnenAusgabe->setFocus(Qt::OtherFocusReason);
 }
 
 Ausgabetexte frmNodra_B::Ausgabetexte_Lesen() const {

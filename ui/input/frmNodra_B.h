@@ -78,6 +78,7 @@ private:
     void cmdDruck_Click();
     void cmdInfo_Click();
     void cmdUeber_Click();
+    void Zurueck_Zur_Eingabe();
 
     // Crop lists and crop selection.
     void cmdMehrWeniger_Click();

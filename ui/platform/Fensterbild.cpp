@@ -218,13 +218,21 @@ bool Seite_Zeichnen(QWidget& fenster, QPagedPaintDevice& geraet) {
     return maler.end();
 }
 
+QPageLayout Seitenlayout_Drucker(const QPrinterInfo& info, int* dpi) {
+    if (info.isNull()) return {};
+    // A printer set up for Qt starts on Qt's default paper whatever paper the
+    // queue holds; the page is laid out on the queue's own default paper,
+    // with the margins the printer needs on it.
+    QPrinter drucker(info, QPrinter::HighResolution);
+    const QPageSize papier = info.defaultPageSize();
+    if (papier.isValid()) drucker.setPageSize(papier);
+    if (dpi) *dpi = drucker.resolution();
+    return drucker.pageLayout();
+}
+
 QPageLayout Seitenlayout_Standarddrucker() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        QPrinter drucker(info, QPrinter::HighResolution);
-        const QPageLayout layout = drucker.pageLayout();
-        if (layout.isValid()) return layout;
-    }
+    const QPageLayout layout = Seitenlayout_Drucker(QPrinterInfo::defaultPrinter());
+    if (layout.isValid()) return layout;
     const bool zoll = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageLayout(QPageSize(zoll ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);

@@ -7,6 +7,7 @@
 
 class QPagedPaintDevice;
 class QPainter;
+class QPrinterInfo;
 class QRect;
 class QWidget;
 
@@ -20,6 +21,10 @@ void Fenster_Zeichnen(QWidget& fenster, QPainter& maler, const QRect& seite);
 // Draws the window as one page on a printer or PDF writer whose painter
 // starts at the printable area; false when the device cannot be painted on.
 bool Seite_Zeichnen(QWidget& fenster, QPagedPaintDevice& geraet);
+
+// Page size and margins on the default paper of the printer `info` (invalid
+// for no printer); `dpi`, when given, receives the printer's resolution.
+QPageLayout Seitenlayout_Drucker(const QPrinterInfo& info, int* dpi = nullptr);
 
 // Page size and margins of the default printer; A4 (Letter where the system
 // measures in inches) with 10 mm margins when there is none.

@@ -94,13 +94,10 @@ bool QtPlattform::FensterDrucken(QWidget& fenster, const QString& dokumentname) 
     // The page as PDF at the printer's resolution on its paper; the scheduler
     // converts it for the printer.
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromLocal8Bit(ziel->name));
-    QPageLayout layout = Seitenlayout_Standarddrucker();
-    int dpi = 1200;
-    if (!info.isNull()) {
-        QPrinter drucker(info, QPrinter::HighResolution);
-        if (drucker.pageLayout().isValid()) layout = drucker.pageLayout();
-        if (drucker.resolution() >= 72) dpi = drucker.resolution();
-    }
+    int dpi = 0;
+    QPageLayout layout = Seitenlayout_Drucker(info, &dpi);
+    if (!layout.isValid()) layout = Seitenlayout_Standarddrucker();
+    if (dpi < 72) dpi = 1200;
     QTemporaryFile datei(QDir::tempPath() + QStringLiteral("/nodra-l-XXXXXX.pdf"));
     if (!datei.open()) return false;
     {
@@ -137,6 +134,7 @@ bool QtPlattform::FensterDrucken(QWidget& fenster, const QString& dokumentname) 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return false;
     QPrinter drucker(info, QPrinter::HighResolution);
+    drucker.setPageLayout(Seitenlayout_Drucker(info));
     drucker.setDocName(dokumentname);
     drucker.setFullPage(false);
     return Seite_Zeichnen(fenster, drucker);

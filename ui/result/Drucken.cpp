@@ -1,10 +1,13 @@
 #include "ui/result/Drucken.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
+#include "ui/Fensterhilfen.h"
 #include "ui/Titel.h"
 #include "ui/platform/Fensterbild.h"
 #include "ui/platform/Plattform.h"
@@ -13,9 +16,32 @@ namespace nodra::ui {
 
 namespace {
 
-void Sichtbar(const QList<QWidget*>& knoepfe, bool sichtbar) {
-    for (QWidget* k : knoepfe) k->setVisible(sichtbar);
-}
+// Takes the buttons off the window for a printout, which shows the window at
+// its designed size however small the screen, and puts them back; the focus
+// returns to the button that had it.
+class Druckansicht {
+public:
+    Druckansicht(QWidget& fenster, const QList<QWidget*>& knoepfe)
+        : fenster_(fenster), knoepfe_(knoepfe), fokus_(fenster.focusWidget()) {
+        for (QWidget* k : knoepfe_) k->setVisible(false);
+        Entwurf_Herstellen(fenster_);
+    }
+    ~Druckansicht() {
+        for (QWidget* k : knoepfe_) k->setVisible(true);
+        In_Bildschirm_Einpassen(fenster_);
+        // Once more when the window manager has answered the two resizes.
+        QPointer<QWidget> fenster = &fenster_;
+        QTimer::singleShot(300, fenster, [fenster] {
+            if (fenster) In_Bildschirm_Einpassen(*fenster);
+        });
+        if (fokus_ && fokus_->isVisible()) fokus_->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QWidget& fenster_;
+    const QList<QWidget*>& knoepfe_;
+    QPointer<QWidget> fokus_;
+};
 
 // Many farms have no printer and must still keep the record: the page that
 // could not be printed can be kept as a PDF file instead.
@@ -28,9 +54,11 @@ void Als_Pdf_Anbieten(QWidget& fenster, const QString& was, const QList<QWidget*
                                         QStringLiteral("PDF-Dateien (*.pdf)"));
     if (!datei || datei->isEmpty()) return;
     QString grund;
-    Sichtbar(knoepfe, false);
-    const bool gespeichert = Seite_Als_Pdf(fenster, *datei, p.Seitenlayout(), grund, dokumentname);
-    Sichtbar(knoepfe, true);
+    bool gespeichert = false;
+    {
+        const Druckansicht ansicht(fenster, knoepfe);
+        gespeichert = Seite_Als_Pdf(fenster, *datei, p.Seitenlayout(), grund, dokumentname);
+    }
     if (!gespeichert)
         p.Meldung(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden:") + QLatin1Char('\r') +
                   QDir::toNativeSeparators(*datei) +
@@ -73,10 +101,12 @@ void Fenster_Drucken(QWidget& fenster, const QString& was, const QList<QWidget*>
                                          "geändert werden.)");
     if (p.Meldung(frage, Knoepfe::JaNein, titel) != Antwort::Ja) return;
 
-    Sichtbar(knoepfe, false);
-    const bool gedruckt = p.FensterDrucken(fenster, dokumentname);
-    if (!gedruckt) p.Meldung(fehler);
-    Sichtbar(knoepfe, true);
+    bool gedruckt = false;
+    {
+        const Druckansicht ansicht(fenster, knoepfe);
+        gedruckt = p.FensterDrucken(fenster, dokumentname);
+        if (!gedruckt) p.Meldung(fehler);
+    }
     if (!gedruckt) Als_Pdf_Anbieten(fenster, was, knoepfe, dokumentname);
 }
 

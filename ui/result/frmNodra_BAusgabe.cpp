@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "calc/Anzeige.h"
@@ -37,17 +39,41 @@ frmNodra_BAusgabe::frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebni
     connect(ui->cmdZurück, &QPushButton::clicked, this, [this] { cmdZurück_Click(); });
     connect(ui->cmdDruck, &QPushButton::clicked, this, [this] { cmdDruck_Click(); });
     connect(ui->cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
-    Groesse_Setzen(hoehe_);
     Form_Load();
     Fenster_Einrichten(*this);
+    Verkleinern_Erlauben(*this, [this](int hoehe) { return Anordnen(hoehe); });
     In_Bildschirm_Einpassen(*this);
 }
 
 frmNodra_BAusgabe::~frmNodra_BAusgabe() { delete ui; }
 
-void frmNodra_BAusgabe::Groesse_Setzen(int aussenhoeheTwips) {
-    hoehe_ = aussenhoeheTwips;
-    setFixedSize(steuer::Pixel(BreiteTwips), steuer::Pixel(aussenhoeheTwips - RahmenTwips));
+int frmNodra_BAusgabe::Anordnen(int hoehe) {
+    // Where the screen is too low for the window, the remark list gives up
+    // whole lines (three stay) and scrolls, so that the disclaimer below it
+    // stays in sight; the list is then wider by its scroll bar, which covers
+    // no text.
+    constexpr int Zeile = 196;
+    constexpr int Datumszeile = 360;
+    int liste = listenhoehe_;
+    auto noetig = [&](int l) {
+        return steuer::Pixel(hinweisOben_[4] + l - listenhoehe_ + HinweisHoehe[4]) - steuer::Pixel(Datumszeile) + 16;
+    };
+    if (hoehe != INT_MAX && noetig(liste) > hoehe) {
+        const int weniger = steuer::Twips(noetig(liste) - hoehe);
+        liste = std::min(liste, std::max(3, zeilen_ - (weniger + Zeile - 1) / Zeile) * Zeile);
+    }
+    const bool rollt = liste < listenhoehe_;
+    ui->lstBem->setVerticalScrollBarPolicy(rollt ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    steuer::Setze_Twips(ui->lstBem, 2640, 7680, 7695, liste);
+    if (rollt)
+        ui->lstBem->resize(ui->lstBem->width() + ui->lstBem->verticalScrollBar()->sizeHint().width(),
+                           ui->lstBem->height());
+    for (std::size_t i = 0; i < lblHinweis_.size(); ++i)
+        steuer::Setze_Twips(lblHinweis_[i], HinweisLinks[i], hinweisOben_[i] + liste - listenhoehe_, HinweisBreite[i],
+                            HinweisHoehe[i]);
+    const int unten = hinweisOben_[4] + liste - listenhoehe_ + HinweisHoehe[4] + 1000;
+    const int aussen = unten > InnenhoeheTwips + RahmenTwips ? std::max(11800, unten) : InnenhoeheTwips + RahmenTwips;
+    return steuer::Pixel(aussen - RahmenTwips);
 }
 
 void frmNodra_BAusgabe::Form_Load() {
@@ -159,15 +185,12 @@ void frmNodra_BAusgabe::Form_Load() {
 
     // The list grows with its lines; the disclaimer moves below it.
     listenhoehe_ = zeilen_ * 216 - 20 * zeilen_;
-    steuer::Setze_Twips(ui->lstBem, 2640, 7680, 7695, listenhoehe_);
-    for (std::size_t i = 0; i < lblHinweis_.size(); ++i) {
-        hinweisOben_[i] = hinweisOben_[i] + listenhoehe_ - 500;
-        steuer::Setze_Twips(lblHinweis_[i], HinweisLinks[i], hinweisOben_[i], HinweisBreite[i], HinweisHoehe[i]);
-    }
+    for (std::size_t i = 0; i < lblHinweis_.size(); ++i) hinweisOben_[i] = hinweisOben_[i] + listenhoehe_ - 500;
     // The window grows to 11800 twips, and beyond where the list needs it:
     // no remark and no disclaimer line is cut.
     const int unten = hinweisOben_[4] + HinweisHoehe[4] + 1000;
-    if (unten > hoehe_) Groesse_Setzen(std::max(11800, unten));
+    if (unten > hoehe_) hoehe_ = std::max(11800, unten);
+    setFixedSize(steuer::Pixel(BreiteTwips), Anordnen(INT_MAX));
 
     const std::pair<QLineEdit*, const std::string*> gaben[] = {
         {ui->txtN1aGabe, &a.N1aGabe}, {ui->txtN1bGabe, &a.N1bGabe}, {ui->txtN2Gabe, &a.N2Gabe}};

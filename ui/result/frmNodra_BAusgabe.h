@@ -53,7 +53,7 @@ public:
     frmNodra_BAusgabe(Eingabedaten eingabe, Ergebnisdaten ergebnis, Ausgabetexte texte, QWidget* parent = nullptr);
     ~frmNodra_BAusgabe() override;
 
-    // Design positions in twips as the window holds them now.
+    // Design positions in twips, with the whole remark list in sight.
     int Listenhoehe_Twips() const { return listenhoehe_; }
     int Hinweis_Oben_Twips(int index) const { return hinweisOben_[static_cast<std::size_t>(index)]; }
     int Hoehe_Twips() const { return hoehe_; }
@@ -74,7 +74,9 @@ protected:
 
 private:
     void Form_Load();
-    void Groesse_Setzen(int aussenhoeheTwips);
+    // Places the list and the disclaimer; returns the content's height.
+    // `hoehe` as for Verkleinern_Erlauben.
+    int Anordnen(int hoehe);
     void cmdZurück_Click();
     void cmdDruck_Click();
     void cmdTest_Click();
