@@ -9,10 +9,14 @@
 
 namespace nodra::ui {
 
-int Programm_Starten(QApplication& app) {
+void Anwendung_Einrichten(QApplication& app) {
     app.setApplicationName(QString::fromUtf8(Ausgabename));
     Qt_Uebersetzung_Laden();
     Barrierefreiheit_Einrichten(app);
+}
+
+int Programm_Starten(QApplication& app) {
+    Anwendung_Einrichten(app);
     // The main window fills the tables and its lists when it is loaded.
     frmNodra_B hauptfenster;
     hauptfenster.show();

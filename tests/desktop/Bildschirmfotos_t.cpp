@@ -3,8 +3,8 @@
 // screen the program is laid out for:
 //   NODRA_BILDER=docs tests/desktop/xvfb.sh 1024x768x24 build/tests/desktop_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='Bildschirmfotos.*'
-// and at 150 % of it with QT_SCALE_FACTOR=1.5 NODRA_BILDZUSATZ=_150 on
-// 1536x1152x24.
+// and on the same screen at 150 % with QT_SCALE_FACTOR=1.5
+// NODRA_BILDZUSATZ=_150.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <cstdio>
 
+#include "ui/Programm.h"
+
 namespace {
 
 // Another program on the same desktop: one text box whose text goes to
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     // desktop would offer its native one.
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Nodra-L"));
+    // Set up as the program sets itself up, so that the windows look and
+    // read as the user meets them.
+    nodra::ui::Anwendung_Einrichten(app);
     return RUN_ALL_TESTS();
 }
