@@ -60,6 +60,29 @@ std::string Vergleichsform(std::string_view s) {
     return t;
 }
 
+// True when `b` in its comparison form equals `v` (which is in it already),
+// without building the comparison form of `b`.
+bool Gleich_Vergleichsform(std::string_view v, std::string_view b) {
+    std::size_t j = 0;
+    const auto passt = [&](char c) { return j < v.size() && v[j++] == c; };
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        const char c = b[i];
+        const std::string_view rest = b.substr(i);
+        if (c >= 'A' && c <= 'Z') {
+            if (!passt(static_cast<char>(c - 'A' + 'a'))) return false;
+        } else if (rest.starts_with("\xE2\x80\xA6")) {  // …
+            if (!passt('.') || !passt('.') || !passt('.')) return false;
+            i += 2;
+        } else if (rest.starts_with("\xC3\x84") || rest.starts_with("\xC3\x96") || rest.starts_with("\xC3\x9C")) {
+            if (!passt(c) || !passt(static_cast<char>(b[i + 1] + 0x20))) return false;  // Ä Ö Ü to ä ö ü
+            ++i;
+        } else if (!passt(c)) {
+            return false;
+        }
+    }
+    return j == v.size();
+}
+
 // "016" as 16, "00,5" as 0,5.
 std::string Ohne_Fuehrende_Nullen(const std::string& w) {
     std::size_t i = 0;
@@ -87,13 +110,19 @@ public:
             if (!b.empty() && w == b) return nr;
         }
         // As a spreadsheet may have changed it: other case, "…" for "...".
-        const std::string v = Vergleichsform(w);
-        nr = 0;
-        for (std::string_view b : beschriftungen) {
-            ++nr;
-            if (!b.empty() && v == Vergleichsform(b)) return nr;
+        // Digits are their own comparison form and only a caption of
+        // digits alone has digits alone as its form, so a number that is
+        // no caption as written is none in this form either.
+        const bool ziffern = Nur_Ziffern(w);
+        if (!ziffern) {
+            const std::string v = Vergleichsform(w);
+            nr = 0;
+            for (std::string_view b : beschriftungen) {
+                ++nr;
+                if (!b.empty() && Gleich_Vergleichsform(v, b)) return nr;
+            }
         }
-        if (Nur_Ziffern(w) && w.size() <= 2) {
+        if (ziffern && w.size() <= 2) {
             const int n = std::stoi(std::string(w));
             if (n >= 1 && n <= static_cast<int>(beschriftungen.size()) && !beschriftungen[static_cast<std::size_t>(n - 1)].empty())
                 return n;
