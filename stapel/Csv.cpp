@@ -213,7 +213,14 @@ bool Leser::Lesen(const char* daten, std::size_t n, const std::function<void()>&
             inhalt_ = teil.find_first_not_of(" \t\r\n") != std::string_view::npos;
             if (inhalt_ && !beiZeile_) beiZeile_ = zeile_;
         }
-        if (csv_parse(&p_, anfang, ende - pos, Feld, Satzende, &ziel) != ende - pos) return false;
+        // A whole line without quotes at the start of a record is split
+        // here as libcsv would split it; everything else goes to libcsv.
+        const std::size_t inhaltLaenge = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - anfang) : bisLf;
+        if (zeilenende && p_.pstate == 0 && !std::memchr(anfang, '"', inhaltLaenge)) {
+            Zeile_Teilen(std::string_view(anfang, inhaltLaenge), ziel);
+        } else if (csv_parse(&p_, anfang, ende - pos, Feld, Satzende, &ziel) != ende - pos) {
+            return false;
+        }
         amZeilenanfang_ = zeilenende;
         if (zeilenende) {
             const bool offen = Quote_Offen();
@@ -238,14 +245,28 @@ long Leser::Ende(const std::function<void()>& datensatz) {
     return 0;
 }
 
-void Leser::Feld(void* s, std::size_t n, void* d) {
-    auto* z = static_cast<Ziel*>(d);
-    auto& fs = z->l->felder;
-    if (z->l->anzahl_ < fs.size()) fs[z->l->anzahl_].assign(static_cast<const char*>(s), n);
-    else fs.emplace_back(static_cast<const char*>(s), n);
-    ++z->l->anzahl_;
-    z->l->offen_ = false;
+// libcsv's way with a line without quotes: a line of blanks is no record;
+// fields are split at each separator, blanks and tabs at their ends dropped.
+void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
+    if (Getrimmt(zeile).empty()) return;
+    for (;;) {
+        const std::size_t p = zeile.find(';');
+        const std::string_view f = Getrimmt(zeile.substr(0, p));
+        Feld_Dazu(f.data(), f.size());
+        if (p == std::string_view::npos) break;
+        zeile.remove_prefix(p + 1);
+    }
+    Satzende(0, &ziel);
 }
+
+void Leser::Feld_Dazu(const char* s, std::size_t n) {
+    if (anzahl_ < felder.size()) felder[anzahl_].assign(s, n);
+    else felder.emplace_back(s, n);
+    ++anzahl_;
+    offen_ = false;
+}
+
+void Leser::Feld(void* s, std::size_t n, void* d) { static_cast<Ziel*>(d)->l->Feld_Dazu(static_cast<const char*>(s), n); }
 
 void Leser::Satzende(int, void* d) {
     auto* z = static_cast<Ziel*>(d);

@@ -66,6 +66,8 @@ private:
     };
     static void Feld(void* s, std::size_t n, void* d);
     static void Satzende(int, void* d);
+    void Feld_Dazu(const char* s, std::size_t n);
+    void Zeile_Teilen(std::string_view zeile, Ziel& ziel);
 
     csv_parser p_{};
     bool Quote_Offen() const;
