@@ -10,8 +10,6 @@ namespace nodra::stapel {
 
 namespace {
 
-bool Formelzeichen(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r'; }
-
 // A number as a spreadsheet reads it: an optional sign, digits, a decimal comma.
 bool Ist_Zahl(std::string_view f) {
     if (!f.empty() && (f.front() == '-' || f.front() == '+')) f.remove_prefix(1);
@@ -80,17 +78,6 @@ void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
     }
     aus.append(f);
     aus += '"';
-}
-
-std::string_view Getrimmt(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view Ohne_Textmarke(std::string_view zelle) {
-    if (zelle.size() >= 2 && zelle.front() == '\'' && Formelzeichen(zelle[1])) zelle.remove_prefix(1);
-    return zelle;
 }
 
 void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder) {
@@ -249,12 +236,15 @@ long Leser::Ende(const std::function<void()>& datensatz) {
 // fields are split at each separator, blanks and tabs at their ends dropped.
 void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     if (Getrimmt(zeile).empty()) return;
-    for (;;) {
-        const std::size_t p = zeile.find(';');
-        const std::string_view f = Getrimmt(zeile.substr(0, p));
-        Feld_Dazu(f.data(), f.size());
-        if (p == std::string_view::npos) break;
-        zeile.remove_prefix(p + 1);
+    const char* a = zeile.data();
+    const char* const e = a + zeile.size();
+    for (const char* p = a;; ++p) {
+        if (p == e || *p == ';') {
+            const std::string_view f = Getrimmt(std::string_view(a, static_cast<std::size_t>(p - a)));
+            Feld_Dazu(f.data(), f.size());
+            if (p == e) break;
+            a = p + 1;
+        }
     }
     Satzende(0, &ziel);
 }

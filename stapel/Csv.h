@@ -20,10 +20,19 @@ namespace nodra::stapel {
 // front; `zahl` cells are numbers as the program wrote them.
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
 // Without blanks and tabs at the ends.
-std::string_view Getrimmt(std::string_view s);
+inline std::string_view Getrimmt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+// A character with which a spreadsheet begins a formula.
+inline bool Formelzeichen(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r'; }
 // A cell as read: a text mark ' before a formula character is dropped, so
 // that a result file can be read again.
-std::string_view Ohne_Textmarke(std::string_view zelle);
+inline std::string_view Ohne_Textmarke(std::string_view zelle) {
+    if (zelle.size() >= 2 && zelle.front() == '\'' && Formelzeichen(zelle[1])) zelle.remove_prefix(1);
+    return zelle;
+}
 
 bool Ist_Utf8(std::string_view s);
 // Each byte of an invalid sequence replaced by U+FFFD.
