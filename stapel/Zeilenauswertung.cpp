@@ -166,7 +166,7 @@ public:
 
     void Name(Spalte s) {
         const std::string_view w = z_[s];
-        if (w.find_first_of("\r\n") != std::string_view::npos)
+        if (std::any_of(w.begin(), w.end(), [](char c) { return c == '\r' || c == '\n'; }))
             fehler.push_back(Name_der(s) + ": Zeilenumbruch ist nicht möglich");
         else if (Textlaenge(w) > 30)
             fehler.push_back(Name_der(s) + ": höchstens 30 Zeichen");
