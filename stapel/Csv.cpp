@@ -56,7 +56,7 @@ std::size_t Utf8_Laenge(std::string_view s) {
 
 }  // namespace
 
-void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
+char* Feld_Setzen(char* z, std::string_view f, bool zahl) {
     static constexpr auto besonders = [] {
         std::array<bool, 256> t{};
         for (unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;
@@ -65,19 +65,25 @@ void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
     const bool marke = !zahl && !f.empty() && Formelzeichen(f.front()) && !Ist_Zahl(f);
     bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t');
     for (std::size_t i = 0; i < f.size() && !quoten; ++i) quoten = besonders[static_cast<unsigned char>(f[i])];
-    if (!quoten) {
-        if (marke) aus += '\'';
-        aus.append(f);
-        return;
+    if (quoten) *z++ = '"';
+    if (marke) *z++ = '\'';
+    if (quoten) {
+        for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
+            std::memcpy(z, f.data(), p + 1);
+            z += p + 1;
+            *z++ = '"';
+        }
     }
-    aus += '"';
-    if (marke) aus += '\'';
-    for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
-        aus.append(f.substr(0, p + 1));
-        aus += '"';
-    }
-    aus.append(f);
-    aus += '"';
+    if (!f.empty()) std::memcpy(z, f.data(), f.size());
+    z += f.size();
+    if (quoten) *z++ = '"';
+    return z;
+}
+
+void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
+    const std::size_t alt = aus.size();
+    aus.resize(alt + Feld_Hoechstens(f));
+    aus.resize(static_cast<std::size_t>(Feld_Setzen(aus.data() + alt, f, zahl) - aus.data()));
 }
 
 void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder) {

@@ -19,6 +19,11 @@ namespace nodra::stapel {
 // return and is no plain number) gets the spreadsheet's text mark ' in
 // front; `zahl` cells are numbers as the program wrote them.
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
+// The same written at `z`, which has room for Feld_Hoechstens(f) bytes;
+// returns the end of the field.
+char* Feld_Setzen(char* z, std::string_view f, bool zahl = false);
+// Quotes, doubled quotes and the text mark: at most twice the field and three more.
+inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
 inline std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
