@@ -193,14 +193,16 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
 
     // Main crop, with the frames the crop selection shows.
     const std::string kultur(z.Wert(Hauptfrucht));
+    const Kulturprofil* profilDerKultur = nullptr;
     if (!kultur.empty()) {
-        e.KulturZeile = Kulturprofil_Name(kultur).Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
+        profilDerKultur = &Kulturprofil_Name(kultur);
+        e.KulturZeile = profilDerKultur->Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
         if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + Zitat(kultur) + "“ steht nicht in der Liste");
         e.Kultur = kultur;
     }
     Pruefzusatz zusatz = Rahmen_der_Kultur(e.KulturZeile ? std::string_view(kultur) : std::string_view());
     const bool gewaehlt = e.KulturZeile != 0;
-    const Kulturprofil& profil = Kulturprofil_Name(gewaehlt ? std::string_view(kultur) : std::string_view());
+    const Kulturprofil& profil = gewaehlt ? *profilDerKultur : Kulturprofil_Name(std::string_view());
 
     // Variety: the window selects the first one of the crop.
     const auto& sorten = gewaehlt ? Sorten_der_Kultur(kultur) : Sorten_der_Kultur("");
