@@ -56,7 +56,7 @@ std::size_t Utf8_Laenge(std::string_view s) {
 
 }  // namespace
 
-char* Feld_Setzen(char* z, std::string_view f, bool zahl) {
+char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl) {
     static constexpr auto besonders = [] {
         std::array<bool, 256> t{};
         for (unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;

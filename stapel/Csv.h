@@ -5,6 +5,7 @@
 
 #include <csv.h>
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -21,7 +22,29 @@ namespace nodra::stapel {
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
 // The same written at `z`, which has room for Feld_Hoechstens(f) bytes;
 // returns the end of the field.
-char* Feld_Setzen(char* z, std::string_view f, bool zahl = false);
+char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl);
+namespace csv_intern {
+// Characters that never need quotes or a text mark: letters, digits, bytes
+// of UTF-8 sequences, and punctuation that starts no formula.
+inline constexpr auto schlicht = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[static_cast<std::size_t>(c)] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                                         c >= 0x80 || c == ',' || c == '.' || c == '/' || c == '(' || c == ')' ||
+                                         c == '[' || c == ']' || c == '<' || c == '>' || c == '%' || c == ' ';
+    return t;
+}();
+}  // namespace csv_intern
+// Most cells are short and plain: copied here as they are, without a call.
+inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
+    if (f.size() > 24 || (!f.empty() && (f.front() == ' ' || f.back() == ' ')))
+        return Feld_Setzen_Allgemein(z, f, zahl);
+    for (const char c : f)
+        if (!csv_intern::schlicht[static_cast<unsigned char>(c)] && !(zahl && c == '-'))
+            return Feld_Setzen_Allgemein(z, f, zahl);
+    for (const char c : f) *z++ = c;
+    return z;
+}
 // Quotes, doubled quotes and the text mark: at most twice the field and three more.
 inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
