@@ -123,7 +123,7 @@ public:
             }
         }
         if (ziffern && w.size() <= 2) {
-            const int n = std::stoi(std::string(w));
+            const int n = w.size() == 1 ? w[0] - '0' : (w[0] - '0') * 10 + (w[1] - '0');
             if (n >= 1 && n <= static_cast<int>(beschriftungen.size()) && !beschriftungen[static_cast<std::size_t>(n - 1)].empty())
                 return n;
         }
