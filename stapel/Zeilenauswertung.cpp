@@ -209,10 +209,17 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     const std::string sorte(z.Wert(Sorte));
     if (gewaehlt && !sorten.empty()) {
         // A variety without class ends in a blank that a spreadsheet drops.
+        // The first entry that fits is the row of its list text too.
+        std::size_t gefunden = sorte.empty() ? 0 : sorten.size();
+        for (std::size_t i = 0; i < sorten.size() && gefunden == sorten.size(); ++i) {
+            std::string text = Sorten_Listentext(sorten[i]);
+            if (Getrimmt(text) == sorte) {
+                gefunden = i;
+                e.Sorte = std::move(text);
+            }
+        }
         if (sorte.empty()) e.Sorte = Sorten_Listentext(sorten.front());
-        for (std::size_t i = 0; i < sorten.size() && e.Sorte.empty(); ++i)
-            if (Getrimmt(Sorten_Listentext(sorten[i])) == sorte) e.Sorte = Sorten_Listentext(sorten[i]);
-        e.SortenZeile = e.Sorte.empty() ? Integer{0} : Sorte_Suchen(kultur, e.Sorte);
+        e.SortenZeile = gefunden < sorten.size() ? sorten[gefunden] : Integer{0};
         if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + Zitat(sorte) + "“ gibt es bei " + kultur + " nicht");
     } else if (gewaehlt && !sorte.empty()) {
         z.fehler.push_back("Sorte: " + kultur + " hat keine Sortenliste (bitte leer lassen)");
