@@ -84,7 +84,7 @@ bool Gleich_Vergleichsform(std::string_view v, std::string_view b) {
 }
 
 // "016" as 16, "00,5" as 0,5.
-std::string Ohne_Fuehrende_Nullen(const std::string& w) {
+std::string_view Ohne_Fuehrende_Nullen(std::string_view w) {
     std::size_t i = 0;
     while (i + 1 < w.size() && w[i] == '0' && w[i + 1] != ',') ++i;
     return w.substr(i);
@@ -148,20 +148,22 @@ public:
     // A number as a numeric box of the window can hold it: digits, at most
     // one decimal comma, no more characters than the box takes.
     std::string Zahl(Spalte s, std::size_t stellen) {
-        std::string w(Wert(s));
-        if (w.empty()) return w;
+        const std::string_view w = Wert(s);
+        if (w.empty()) return {};
         const auto komma = w.find(',');
-        const bool form = komma == std::string::npos
+        const bool form = komma == std::string_view::npos
                               ? Nur_Ziffern(w)
-                              : Nur_Ziffern(std::string_view(w).substr(0, komma)) &&
-                                    Nur_Ziffern(std::string_view(w).substr(komma + 1));
-        if (!form)
+                              : Nur_Ziffern(w.substr(0, komma)) && Nur_Ziffern(w.substr(komma + 1));
+        if (!form) {
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
+            return std::string(w);
+        }
         // The number by its value, as the window would take it pasted: "016" is 16.
-        else if (const std::string wert = Ohne_Fuehrende_Nullen(w); wert.size() > stellen)
+        const std::string_view wert = Ohne_Fuehrende_Nullen(w);
+        if (wert.size() > stellen)
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist zu lang, das Feld nimmt höchstens " +
                              std::to_string(stellen) + " Zeichen auf");
-        return form ? Ohne_Fuehrende_Nullen(w) : w;
+        return std::string(wert);
     }
 
     void Name(Spalte s) {
