@@ -37,26 +37,36 @@ bool Nur_Ziffern(std::string_view s) {
 }
 
 // A caption as compared when it is not written exactly: letters in lower
-// case (umlauts too), the ellipsis character as three dots.
-std::string Vergleichsform(std::string_view s) {
-    std::string t;
-    t.reserve(s.size());
+// case (umlauts too), the ellipsis character as three dots. `zeichen` gets
+// each character of that form in turn; false from it stops the walk, and
+// the result is false then.
+template <class Zeichen>
+bool Vergleichsform_Durchgehen(std::string_view s, Zeichen&& zeichen) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char c = s[i];
         const std::string_view rest = s.substr(i);
         if (c >= 'A' && c <= 'Z') {
-            t += static_cast<char>(c - 'A' + 'a');
+            if (!zeichen(static_cast<char>(c - 'A' + 'a'))) return false;
         } else if (rest.starts_with("\xE2\x80\xA6")) {  // …
-            t += "...";
+            if (!zeichen('.') || !zeichen('.') || !zeichen('.')) return false;
             i += 2;
         } else if (rest.starts_with("\xC3\x84") || rest.starts_with("\xC3\x96") || rest.starts_with("\xC3\x9C")) {
-            t += c;
-            t += static_cast<char>(s[i + 1] + 0x20);  // Ä Ö Ü to ä ö ü
+            if (!zeichen(c) || !zeichen(static_cast<char>(s[i + 1] + 0x20))) return false;  // Ä Ö Ü to ä ö ü
             ++i;
-        } else {
-            t += c;
+        } else if (!zeichen(c)) {
+            return false;
         }
     }
+    return true;
+}
+
+std::string Vergleichsform(std::string_view s) {
+    std::string t;
+    t.reserve(s.size());
+    Vergleichsform_Durchgehen(s, [&t](char c) {
+        t += c;
+        return true;
+    });
     return t;
 }
 
@@ -64,23 +74,7 @@ std::string Vergleichsform(std::string_view s) {
 // without building the comparison form of `b`.
 bool Gleich_Vergleichsform(std::string_view v, std::string_view b) {
     std::size_t j = 0;
-    const auto passt = [&](char c) { return j < v.size() && v[j++] == c; };
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        const char c = b[i];
-        const std::string_view rest = b.substr(i);
-        if (c >= 'A' && c <= 'Z') {
-            if (!passt(static_cast<char>(c - 'A' + 'a'))) return false;
-        } else if (rest.starts_with("\xE2\x80\xA6")) {  // …
-            if (!passt('.') || !passt('.') || !passt('.')) return false;
-            i += 2;
-        } else if (rest.starts_with("\xC3\x84") || rest.starts_with("\xC3\x96") || rest.starts_with("\xC3\x9C")) {
-            if (!passt(c) || !passt(static_cast<char>(b[i + 1] + 0x20))) return false;  // Ä Ö Ü to ä ö ü
-            ++i;
-        } else if (!passt(c)) {
-            return false;
-        }
-    }
-    return j == v.size();
+    return Vergleichsform_Durchgehen(b, [&](char c) { return j < v.size() && v[j++] == c; }) && j == v.size();
 }
 
 // "016" as 16, "00,5" as 0,5.
