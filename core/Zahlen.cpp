@@ -69,10 +69,57 @@ bool GanzeZahlSchnell(std::string_view t, double& wert) {
     return true;
 }
 
+// A number with a decimal comma ("0,11", "-9,5") of at most 15 digits, read
+// without building a string: digits and the power of ten are exact Doubles,
+// so their quotient is the correctly rounded value, the same as from_chars
+// gives. Returns false for anything else.
+bool KommaZahlSchnell(std::string_view t, double& wert) {
+    std::size_t i = 0;
+    const bool negativ = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) i = 1;
+    const std::size_t komma = t.find(',', i);
+    if (komma == std::string_view::npos || komma == i || komma + 1 >= t.size() || t.size() - i - 1 > 15) return false;
+    long long n = 0;
+    double teiler = 1.0;
+    for (; i < t.size(); ++i) {
+        if (i == komma) continue;
+        if (!IstZiffer(t[i])) return false;
+        n = n * 10 + (t[i] - '0');
+        if (i > komma) teiler *= 10.0;
+    }
+    wert = static_cast<double>(n) / teiler;
+    if (negativ) wert = -wert;
+    return true;
+}
+
+// The leading whole number of a text that goes on with a character that
+// cannot continue a number ("9,5" is 9, "< 120" is 0). Returns false for
+// anything else.
+bool PraefixSchnell(std::string_view t, double& wert) {
+    const auto fortsetzbar = [](char c) {
+        return IstZiffer(c) || c == ' ' || c == '\t' || c == '\n' || c == '.' || c == 'E' || c == 'e' || c == 'D' ||
+               c == 'd' || c == '+' || c == '-';
+    };
+    if (t.empty()) return false;
+    if (!fortsetzbar(t[0])) {
+        wert = 0.0;
+        return true;
+    }
+    std::size_t i = 0;
+    const bool negativ = t[0] == '-';
+    if (t[0] == '-' || t[0] == '+') i = 1;
+    long n = 0;
+    const std::size_t anfang = i;
+    for (; i < t.size() && IstZiffer(t[i]) && i - anfang < 9; ++i) n = n * 10 + (t[i] - '0');
+    if (i == anfang || i >= t.size() || fortsetzbar(t[i])) return false;
+    wert = negativ ? -static_cast<double>(n) : static_cast<double>(n);
+    return true;
+}
+
 }  // namespace
 
 double Zahl_Streng(std::string_view text) {
-    if (double w = 0.0; GanzeZahlSchnell(text, w)) return w;
+    if (double w = 0.0; GanzeZahlSchnell(text, w) || KommaZahlSchnell(text, w)) return w;
     std::size_t a = 0;
     std::size_t e = text.size();
     while (a < e && text[a] == ' ') ++a;
@@ -113,7 +160,7 @@ double Zahl_Streng(std::string_view text) {
 }
 
 double Zahl_Praefix(std::string_view text) noexcept {
-    if (double w = 0.0; GanzeZahlSchnell(text, w)) return w;
+    if (double w = 0.0; GanzeZahlSchnell(text, w) || PraefixSchnell(text, w)) return w;
     std::string s;
     s.reserve(text.size());
     for (char c : text)

@@ -10,8 +10,6 @@ namespace nodra::stapel {
 
 namespace {
 
-bool Formelzeichen(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r'; }
-
 // A number as a spreadsheet reads it: an optional sign, digits, a decimal comma.
 bool Ist_Zahl(std::string_view f) {
     if (!f.empty() && (f.front() == '-' || f.front() == '+')) f.remove_prefix(1);
@@ -58,7 +56,7 @@ std::size_t Utf8_Laenge(std::string_view s) {
 
 }  // namespace
 
-void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
+char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl) {
     static constexpr auto besonders = [] {
         std::array<bool, 256> t{};
         for (unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;
@@ -67,30 +65,25 @@ void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
     const bool marke = !zahl && !f.empty() && Formelzeichen(f.front()) && !Ist_Zahl(f);
     bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t');
     for (std::size_t i = 0; i < f.size() && !quoten; ++i) quoten = besonders[static_cast<unsigned char>(f[i])];
-    if (!quoten) {
-        if (marke) aus += '\'';
-        aus.append(f);
-        return;
+    if (quoten) *z++ = '"';
+    if (marke) *z++ = '\'';
+    if (quoten) {
+        for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
+            std::memcpy(z, f.data(), p + 1);
+            z += p + 1;
+            *z++ = '"';
+        }
     }
-    aus += '"';
-    if (marke) aus += '\'';
-    for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
-        aus.append(f.substr(0, p + 1));
-        aus += '"';
-    }
-    aus.append(f);
-    aus += '"';
+    if (!f.empty()) std::memcpy(z, f.data(), f.size());
+    z += f.size();
+    if (quoten) *z++ = '"';
+    return z;
 }
 
-std::string_view Getrimmt(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-std::string_view Ohne_Textmarke(std::string_view zelle) {
-    if (zelle.size() >= 2 && zelle.front() == '\'' && Formelzeichen(zelle[1])) zelle.remove_prefix(1);
-    return zelle;
+void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
+    const std::size_t alt = aus.size();
+    aus.resize(alt + Feld_Hoechstens(f));
+    aus.resize(static_cast<std::size_t>(Feld_Setzen(aus.data() + alt, f, zahl) - aus.data()));
 }
 
 void Zeile_Schreiben(std::string& aus, const std::vector<std::string>& felder) {
@@ -213,7 +206,14 @@ bool Leser::Lesen(const char* daten, std::size_t n, const std::function<void()>&
             inhalt_ = teil.find_first_not_of(" \t\r\n") != std::string_view::npos;
             if (inhalt_ && !beiZeile_) beiZeile_ = zeile_;
         }
-        if (csv_parse(&p_, anfang, ende - pos, Feld, Satzende, &ziel) != ende - pos) return false;
+        // A whole line without quotes at the start of a record is split
+        // here as libcsv would split it; everything else goes to libcsv.
+        const std::size_t inhaltLaenge = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - anfang) : bisLf;
+        if (zeilenende && p_.pstate == 0 && !std::memchr(anfang, '"', inhaltLaenge)) {
+            Zeile_Teilen(std::string_view(anfang, inhaltLaenge), ziel);
+        } else if (csv_parse(&p_, anfang, ende - pos, Feld, Satzende, &ziel) != ende - pos) {
+            return false;
+        }
         amZeilenanfang_ = zeilenende;
         if (zeilenende) {
             const bool offen = Quote_Offen();
@@ -238,14 +238,31 @@ long Leser::Ende(const std::function<void()>& datensatz) {
     return 0;
 }
 
-void Leser::Feld(void* s, std::size_t n, void* d) {
-    auto* z = static_cast<Ziel*>(d);
-    auto& fs = z->l->felder;
-    if (z->l->anzahl_ < fs.size()) fs[z->l->anzahl_].assign(static_cast<const char*>(s), n);
-    else fs.emplace_back(static_cast<const char*>(s), n);
-    ++z->l->anzahl_;
-    z->l->offen_ = false;
+// libcsv's way with a line without quotes: a line of blanks is no record;
+// fields are split at each separator, blanks and tabs at their ends dropped.
+void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
+    if (Getrimmt(zeile).empty()) return;
+    const char* a = zeile.data();
+    const char* const e = a + zeile.size();
+    for (const char* p = a;; ++p) {
+        if (p == e || *p == ';') {
+            const std::string_view f = Getrimmt(std::string_view(a, static_cast<std::size_t>(p - a)));
+            Feld_Dazu(f.data(), f.size());
+            if (p == e) break;
+            a = p + 1;
+        }
+    }
+    Satzende(0, &ziel);
 }
+
+void Leser::Feld_Dazu(const char* s, std::size_t n) {
+    if (anzahl_ < felder.size()) felder[anzahl_].assign(s, n);
+    else felder.emplace_back(s, n);
+    ++anzahl_;
+    offen_ = false;
+}
+
+void Leser::Feld(void* s, std::size_t n, void* d) { static_cast<Ziel*>(d)->l->Feld_Dazu(static_cast<const char*>(s), n); }
 
 void Leser::Satzende(int, void* d) {
     auto* z = static_cast<Ziel*>(d);

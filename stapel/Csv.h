@@ -5,6 +5,7 @@
 
 #include <csv.h>
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -19,11 +20,47 @@ namespace nodra::stapel {
 // return and is no plain number) gets the spreadsheet's text mark ' in
 // front; `zahl` cells are numbers as the program wrote them.
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl = false);
+// The same written at `z`, which has room for Feld_Hoechstens(f) bytes;
+// returns the end of the field.
+char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl);
+namespace csv_intern {
+// Characters that never need quotes or a text mark: letters, digits, bytes
+// of UTF-8 sequences, and punctuation that starts no formula.
+inline constexpr auto schlicht = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 256; ++c)
+        t[static_cast<std::size_t>(c)] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                                         c >= 0x80 || c == ',' || c == '.' || c == '/' || c == '(' || c == ')' ||
+                                         c == '[' || c == ']' || c == '<' || c == '>' || c == '%' || c == ' ';
+    return t;
+}();
+}  // namespace csv_intern
+// Most cells are short and plain: copied here as they are, without a call.
+inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
+    if (f.size() > 24 || (!f.empty() && (f.front() == ' ' || f.back() == ' ')))
+        return Feld_Setzen_Allgemein(z, f, zahl);
+    for (const char c : f)
+        if (!csv_intern::schlicht[static_cast<unsigned char>(c)] && !(zahl && c == '-'))
+            return Feld_Setzen_Allgemein(z, f, zahl);
+    for (const char c : f) *z++ = c;
+    return z;
+}
+// Quotes, doubled quotes and the text mark: at most twice the field and three more.
+inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
-std::string_view Getrimmt(std::string_view s);
+inline std::string_view Getrimmt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+// A character with which a spreadsheet begins a formula.
+inline bool Formelzeichen(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r'; }
 // A cell as read: a text mark ' before a formula character is dropped, so
 // that a result file can be read again.
-std::string_view Ohne_Textmarke(std::string_view zelle);
+inline std::string_view Ohne_Textmarke(std::string_view zelle) {
+    if (zelle.size() >= 2 && zelle.front() == '\'' && Formelzeichen(zelle[1])) zelle.remove_prefix(1);
+    return zelle;
+}
 
 bool Ist_Utf8(std::string_view s);
 // Each byte of an invalid sequence replaced by U+FFFD.
@@ -66,6 +103,8 @@ private:
     };
     static void Feld(void* s, std::size_t n, void* d);
     static void Satzende(int, void* d);
+    void Feld_Dazu(const char* s, std::size_t n);
+    void Zeile_Teilen(std::string_view zeile, Ziel& ziel);
 
     csv_parser p_{};
     bool Quote_Offen() const;

@@ -152,23 +152,32 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         // The input cells as read, under their header, then the results and
         // the messages (which name cells beyond the header).
         f.resize(stelle.size());
-        for (std::size_t i = 0; i < f.size(); ++i) {
-            if (i) puffer += ';';
-            Feld_Schreiben(puffer, f[i]);
-        }
-        for (std::size_t i = 0; i < r.werte.size(); ++i) {
-            puffer += ';';
-            Feld_Schreiben(puffer, r.werte[i], Ergebnistabelle[i].art == Art::Zahl);
-        }
-        if (!r.berechnet) puffer.append(Ergebnistabelle.size() - 1, ';');
-        puffer += ';';
         meldungstext.clear();
         for (const auto& t : r.meldungen) {
             if (!meldungstext.empty()) meldungstext += " | ";
             meldungstext += t;
         }
-        Feld_Schreiben(puffer, meldungstext);
-        puffer += "\r\n";
+        // Room for the whole row at once; the fields are set into it.
+        std::size_t platz = Ergebnistabelle.size() + Feld_Hoechstens(meldungstext) + 2;
+        for (const auto& s : f) platz += Feld_Hoechstens(s) + 1;
+        for (const auto& s : r.werte) platz += Feld_Hoechstens(s);
+        const std::size_t alt = puffer.size();
+        puffer.resize(alt + platz);
+        char* z = puffer.data() + alt;
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            if (i) *z++ = ';';
+            z = Feld_Setzen(z, f[i]);
+        }
+        for (std::size_t i = 0; i < r.werte.size(); ++i) {
+            *z++ = ';';
+            z = Feld_Setzen(z, r.werte[i], Ergebnistabelle[i].art == Art::Zahl);
+        }
+        if (!r.berechnet) z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');
+        *z++ = ';';
+        z = Feld_Setzen(z, meldungstext);
+        *z++ = '\r';
+        *z++ = '\n';
+        puffer.resize(static_cast<std::size_t>(z - puffer.data()));
 
         if (fortschritt && (b.berechnet + b.nichtBerechnet) % 20000 == 0) {
             std::fprintf(protokoll, "\r%ld Zeilen (%d %%)", b.berechnet + b.nichtBerechnet,

@@ -42,6 +42,9 @@ std::string Bemerkungsnummern(const Berechneter_Schlag& s) {
 // The remark lines as one cell, one line each.
 std::string Bemerkungen(const Berechneter_Schlag& s) {
     std::string t;
+    std::size_t laenge = 0;
+    for (const auto& l : s.anzeige.Bemerkungszeilen) laenge += l.size() + 1;
+    t.reserve(laenge);
     for (const auto& l : s.anzeige.Bemerkungszeilen) {
         if (!t.empty()) t += '\n';
         t += l;

@@ -37,31 +37,48 @@ bool Nur_Ziffern(std::string_view s) {
 }
 
 // A caption as compared when it is not written exactly: letters in lower
-// case (umlauts too), the ellipsis character as three dots.
-std::string Vergleichsform(std::string_view s) {
-    std::string t;
-    t.reserve(s.size());
+// case (umlauts too), the ellipsis character as three dots. `zeichen` gets
+// each character of that form in turn; false from it stops the walk, and
+// the result is false then.
+template <class Zeichen>
+bool Vergleichsform_Durchgehen(std::string_view s, Zeichen&& zeichen) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char c = s[i];
         const std::string_view rest = s.substr(i);
         if (c >= 'A' && c <= 'Z') {
-            t += static_cast<char>(c - 'A' + 'a');
+            if (!zeichen(static_cast<char>(c - 'A' + 'a'))) return false;
         } else if (rest.starts_with("\xE2\x80\xA6")) {  // …
-            t += "...";
+            if (!zeichen('.') || !zeichen('.') || !zeichen('.')) return false;
             i += 2;
         } else if (rest.starts_with("\xC3\x84") || rest.starts_with("\xC3\x96") || rest.starts_with("\xC3\x9C")) {
-            t += c;
-            t += static_cast<char>(s[i + 1] + 0x20);  // Ä Ö Ü to ä ö ü
+            if (!zeichen(c) || !zeichen(static_cast<char>(s[i + 1] + 0x20))) return false;  // Ä Ö Ü to ä ö ü
             ++i;
-        } else {
-            t += c;
+        } else if (!zeichen(c)) {
+            return false;
         }
     }
+    return true;
+}
+
+std::string Vergleichsform(std::string_view s) {
+    std::string t;
+    t.reserve(s.size());
+    Vergleichsform_Durchgehen(s, [&t](char c) {
+        t += c;
+        return true;
+    });
     return t;
 }
 
+// True when `b` in its comparison form equals `v` (which is in it already),
+// without building the comparison form of `b`.
+bool Gleich_Vergleichsform(std::string_view v, std::string_view b) {
+    std::size_t j = 0;
+    return Vergleichsform_Durchgehen(b, [&](char c) { return j < v.size() && v[j++] == c; }) && j == v.size();
+}
+
 // "016" as 16, "00,5" as 0,5.
-std::string Ohne_Fuehrende_Nullen(const std::string& w) {
+std::string_view Ohne_Fuehrende_Nullen(std::string_view w) {
     std::size_t i = 0;
     while (i + 1 < w.size() && w[i] == '0' && w[i + 1] != ',') ++i;
     return w.substr(i);
@@ -87,14 +104,20 @@ public:
             if (!b.empty() && w == b) return nr;
         }
         // As a spreadsheet may have changed it: other case, "…" for "...".
-        const std::string v = Vergleichsform(w);
-        nr = 0;
-        for (std::string_view b : beschriftungen) {
-            ++nr;
-            if (!b.empty() && v == Vergleichsform(b)) return nr;
+        // Digits are their own comparison form and only a caption of
+        // digits alone has digits alone as its form, so a number that is
+        // no caption as written is none in this form either.
+        const bool ziffern = Nur_Ziffern(w);
+        if (!ziffern) {
+            const std::string v = Vergleichsform(w);
+            nr = 0;
+            for (std::string_view b : beschriftungen) {
+                ++nr;
+                if (!b.empty() && Gleich_Vergleichsform(v, b)) return nr;
+            }
         }
-        if (Nur_Ziffern(w) && w.size() <= 2) {
-            const int n = std::stoi(std::string(w));
+        if (ziffern && w.size() <= 2) {
+            const int n = w.size() == 1 ? w[0] - '0' : (w[0] - '0') * 10 + (w[1] - '0');
             if (n >= 1 && n <= static_cast<int>(beschriftungen.size()) && !beschriftungen[static_cast<std::size_t>(n - 1)].empty())
                 return n;
         }
@@ -119,25 +142,27 @@ public:
     // A number as a numeric box of the window can hold it: digits, at most
     // one decimal comma, no more characters than the box takes.
     std::string Zahl(Spalte s, std::size_t stellen) {
-        std::string w(Wert(s));
-        if (w.empty()) return w;
+        const std::string_view w = Wert(s);
+        if (w.empty()) return {};
         const auto komma = w.find(',');
-        const bool form = komma == std::string::npos
+        const bool form = komma == std::string_view::npos
                               ? Nur_Ziffern(w)
-                              : Nur_Ziffern(std::string_view(w).substr(0, komma)) &&
-                                    Nur_Ziffern(std::string_view(w).substr(komma + 1));
-        if (!form)
+                              : Nur_Ziffern(w.substr(0, komma)) && Nur_Ziffern(w.substr(komma + 1));
+        if (!form) {
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
+            return std::string(w);
+        }
         // The number by its value, as the window would take it pasted: "016" is 16.
-        else if (const std::string wert = Ohne_Fuehrende_Nullen(w); wert.size() > stellen)
+        const std::string_view wert = Ohne_Fuehrende_Nullen(w);
+        if (wert.size() > stellen)
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist zu lang, das Feld nimmt höchstens " +
                              std::to_string(stellen) + " Zeichen auf");
-        return form ? Ohne_Fuehrende_Nullen(w) : w;
+        return std::string(wert);
     }
 
     void Name(Spalte s) {
         const std::string_view w = z_[s];
-        if (w.find_first_of("\r\n") != std::string_view::npos)
+        if (std::any_of(w.begin(), w.end(), [](char c) { return c == '\r' || c == '\n'; }))
             fehler.push_back(Name_der(s) + ": Zeilenumbruch ist nicht möglich");
         else if (Textlaenge(w) > 30)
             fehler.push_back(Name_der(s) + ": höchstens 30 Zeichen");
@@ -164,24 +189,33 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
 
     // Main crop, with the frames the crop selection shows.
     const std::string kultur(z.Wert(Hauptfrucht));
+    const Kulturprofil* profilDerKultur = nullptr;
     if (!kultur.empty()) {
-        e.KulturZeile = Kulturprofil_Name(kultur).Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
+        profilDerKultur = &Kulturprofil_Name(kultur);
+        e.KulturZeile = profilDerKultur->Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
         if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + Zitat(kultur) + "“ steht nicht in der Liste");
         e.Kultur = kultur;
     }
     Pruefzusatz zusatz = Rahmen_der_Kultur(e.KulturZeile ? std::string_view(kultur) : std::string_view());
     const bool gewaehlt = e.KulturZeile != 0;
-    const Kulturprofil& profil = Kulturprofil_Name(gewaehlt ? std::string_view(kultur) : std::string_view());
+    const Kulturprofil& profil = gewaehlt ? *profilDerKultur : Kulturprofil_Name(std::string_view());
 
     // Variety: the window selects the first one of the crop.
     const auto& sorten = gewaehlt ? Sorten_der_Kultur(kultur) : Sorten_der_Kultur("");
     const std::string sorte(z.Wert(Sorte));
     if (gewaehlt && !sorten.empty()) {
         // A variety without class ends in a blank that a spreadsheet drops.
+        // The first entry that fits is the row of its list text too.
+        std::size_t gefunden = sorte.empty() ? 0 : sorten.size();
+        for (std::size_t i = 0; i < sorten.size() && gefunden == sorten.size(); ++i) {
+            std::string text = Sorten_Listentext(sorten[i]);
+            if (Getrimmt(text) == sorte) {
+                gefunden = i;
+                e.Sorte = std::move(text);
+            }
+        }
         if (sorte.empty()) e.Sorte = Sorten_Listentext(sorten.front());
-        for (std::size_t i = 0; i < sorten.size() && e.Sorte.empty(); ++i)
-            if (Getrimmt(Sorten_Listentext(sorten[i])) == sorte) e.Sorte = Sorten_Listentext(sorten[i]);
-        e.SortenZeile = e.Sorte.empty() ? Integer{0} : Sorte_Suchen(kultur, e.Sorte);
+        e.SortenZeile = gefunden < sorten.size() ? sorten[gefunden] : Integer{0};
         if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + Zitat(sorte) + "“ gibt es bei " + kultur + " nicht");
     } else if (gewaehlt && !sorte.empty()) {
         z.fehler.push_back("Sorte: " + kultur + " hat keine Sortenliste (bitte leer lassen)");

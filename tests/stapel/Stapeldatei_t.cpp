@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/Tabellen.h"
+#include "stapel/Csv.h"
 #include "tests/stapel/Stapelhilfen.h"
 
 namespace nodra::stapel {
@@ -36,6 +37,53 @@ TEST(Stapelzeile, WinterweizenDesBeispiels) {
     ASSERT_TRUE(er.berechnet);
     EXPECT_EQ(er.werte, r.werte);
     EXPECT_EQ(er.meldungen.size(), 1U);
+}
+
+// Lines without quotes are split by the reader itself, the others by libcsv:
+// in blocks cut at every place, the records are those libcsv alone reads,
+// each with the same lines.
+TEST(Stapelcsv, LeserTeiltWieLibcsvAnJederBlockgrenze) {
+    const std::string text =
+        "a;b ; c\r\n  \r\n\t;\r\n x\t;\"q;1\"\"\r\nz\"\r\n;;\n\"\"\"\";e f\rmi\"tte;\"g\" \n\n \"h\";i\nletzte; ";
+    using Saetze = std::vector<std::pair<std::vector<std::string>, std::pair<long, long>>>;
+    Saetze libcsv;
+    {
+        // A record ends where libcsv calls back; the fields collected so far are its own.
+        struct Ziel {
+            std::vector<std::string> felder;
+            std::vector<std::vector<std::string>> saetze;
+        } ziel;
+        auto f = [](void* s, std::size_t n, void* d) { static_cast<Ziel*>(d)->felder.emplace_back(static_cast<const char*>(s), n); };
+        auto z = [](int, void* d) {
+            auto* t = static_cast<Ziel*>(d);
+            t->saetze.push_back(std::move(t->felder));
+            t->felder.clear();
+        };
+        csv_parser p{};
+        csv_init(&p, 0);
+        csv_set_delim(&p, ';');
+        csv_parse(&p, text.data(), text.size(), f, z, &ziel);
+        csv_fini(&p, f, z, &ziel);
+        csv_free(&p);
+        for (auto& s : ziel.saetze) libcsv.push_back({s, {0, 0}});
+    }
+    ASSERT_EQ(libcsv.size(), 8U);
+    Saetze ganz;
+    for (std::size_t schnitt = 0; schnitt <= text.size(); ++schnitt) {
+        Leser l;
+        Saetze gelesen;
+        const std::function<void()> satz = [&] { gelesen.push_back({l.felder, {l.satzZeile, l.satzEndzeile}}); };
+        ASSERT_TRUE(l.Lesen(text.data(), schnitt, satz));
+        ASSERT_TRUE(l.Lesen(text.data() + schnitt, text.size() - schnitt, satz));
+        ASSERT_EQ(l.Ende(satz), 0);
+        if (schnitt == 0) ganz = gelesen;
+        ASSERT_EQ(gelesen, ganz) << "Blockgrenze " << schnitt;
+        ASSERT_EQ(gelesen.size(), libcsv.size());
+        for (std::size_t i = 0; i < gelesen.size(); ++i) EXPECT_EQ(gelesen[i].first, libcsv[i].first) << i;
+    }
+    EXPECT_EQ(ganz[2].second, (std::pair<long, long>{4, 5}));  // the quoted line break
+    EXPECT_EQ(ganz[5].second, (std::pair<long, long>{8, 8}));  // after a CR alone
+    EXPECT_EQ(ganz[6].second, (std::pair<long, long>{10, 10}));  // after a blank line
 }
 
 TEST_F(Stapeldatei, SchlechteZeilenWerdenMitZeilennummerGenanntUndDerLaufGehtWeiter) {
