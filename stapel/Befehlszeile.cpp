@@ -172,7 +172,7 @@ int Programm(int argc, char** argv, Seitenfabrik seitenfabrik) {
             Ausgeben(stderr, "Die Seitendatei „" + pdf + "“ lässt sich nicht anlegen: " + seiten->Fehler() + "\n");
             return 2;
         }
-        jeZeile = [&](const Zeilenergebnis& r, const std::vector<std::string>& zellen) {
+        jeZeile = [&](const Zeilenergebnis& r, Zellen zellen) {
             if (r.berechnet && seitenfehler.empty() && !seiten->Seite(r, zellen)) seitenfehler = seiten->Fehler();
         };
     }

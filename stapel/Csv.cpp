@@ -57,27 +57,32 @@ std::size_t Utf8_Laenge(std::string_view s) {
 }  // namespace
 
 char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl) {
-    static constexpr auto besonders = [] {
-        std::array<bool, 256> t{};
-        for (unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;
-        return t;
-    }();
     const bool marke = !zahl && !f.empty() && Formelzeichen(f.front()) && !Ist_Zahl(f);
-    bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t');
-    for (std::size_t i = 0; i < f.size() && !quoten; ++i) quoten = besonders[static_cast<unsigned char>(f[i])];
+    const auto enthaelt = [&f](char c) { return std::memchr(f.data(), c, f.size()) != nullptr; };
+    const bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t' ||
+                                       enthaelt('\n') || enthaelt(';') || enthaelt('"') || enthaelt('\r'));
     if (quoten) *z++ = '"';
     if (marke) *z++ = '\'';
     if (quoten) {
-        for (std::size_t p; (p = f.find('"')) != std::string_view::npos; f.remove_prefix(p + 1)) {
+        for (const void* q; (q = std::memchr(f.data(), '"', f.size())) != nullptr;) {
+            const std::size_t p = static_cast<std::size_t>(static_cast<const char*>(q) - f.data());
             std::memcpy(z, f.data(), p + 1);
             z += p + 1;
             *z++ = '"';
+            f.remove_prefix(p + 1);
         }
     }
     if (!f.empty()) std::memcpy(z, f.data(), f.size());
     z += f.size();
     if (quoten) *z++ = '"';
     return z;
+}
+
+char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f) {
+    if (f.empty()) return z;
+    if (Formelzeichen(f.front()) && !Ist_Zahl(f)) *z++ = '\'';
+    std::memcpy(z, f.data(), f.size());
+    return z + f.size();
 }
 
 void Feld_Schreiben(std::string& aus, std::string_view f, bool zahl) {
@@ -242,22 +247,32 @@ long Leser::Ende(const std::function<void()>& datensatz) {
 // fields are split at each separator, blanks and tabs at their ends dropped.
 void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     if (Getrimmt(zeile).empty()) return;
+    unsigned char oder = 0;
+    for (const char c : zeile) oder |= static_cast<unsigned char>(c);
+    felder.clear();
+    bool wortgetreu = true;
     const char* a = zeile.data();
     const char* const e = a + zeile.size();
     for (const char* p = a;; ++p) {
         if (p == e || *p == ';') {
-            const std::string_view f = Getrimmt(std::string_view(a, static_cast<std::size_t>(p - a)));
-            Feld_Dazu(f.data(), f.size());
+            const std::string_view roh(a, static_cast<std::size_t>(p - a));
+            const std::string_view f = Getrimmt(roh);
+            wortgetreu = wortgetreu && f.size() == roh.size() && (f.empty() || !Formelzeichen(f.front()));
+            felder.push_back(f);
             if (p == e) break;
             a = p + 1;
         }
     }
-    Satzende(0, &ziel);
+    this->zeile = zeile;
+    nurAscii = oder < 0x80;
+    this->wortgetreu = wortgetreu;
+    offen_ = false;
+    Abgeben(ziel);
 }
 
 void Leser::Feld_Dazu(const char* s, std::size_t n) {
-    if (anzahl_ < felder.size()) felder[anzahl_].assign(s, n);
-    else felder.emplace_back(s, n);
+    if (anzahl_ < eigene_.size()) eigene_[anzahl_].assign(s, n);
+    else eigene_.emplace_back(s, n);
     ++anzahl_;
     offen_ = false;
 }
@@ -267,12 +282,21 @@ void Leser::Feld(void* s, std::size_t n, void* d) { static_cast<Ziel*>(d)->l->Fe
 void Leser::Satzende(int, void* d) {
     auto* z = static_cast<Ziel*>(d);
     Leser& l = *z->l;
-    l.felder.resize(l.anzahl_);
-    l.satzZeile = l.beiZeile_ ? l.beiZeile_ : l.zeile_;
-    l.satzEndzeile = l.zeile_;
-    (*z->f)();
-    l.anzahl_ = 0;
-    l.beiZeile_ = 0;
+    l.felder.assign(l.eigene_.begin(), l.eigene_.begin() + static_cast<std::ptrdiff_t>(l.anzahl_));
+    l.zeile = {};
+    l.nurAscii = std::all_of(l.felder.begin(), l.felder.end(), [](std::string_view f) {
+        return std::all_of(f.begin(), f.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    });
+    l.wortgetreu = false;
+    l.Abgeben(*z);
+}
+
+void Leser::Abgeben(Ziel& ziel) {
+    satzZeile = beiZeile_ ? beiZeile_ : zeile_;
+    satzEndzeile = zeile_;
+    (*ziel.f)();
+    anzahl_ = 0;
+    beiZeile_ = 0;
 }
 
 }  // namespace nodra::stapel

@@ -45,6 +45,10 @@ inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
     for (const char c : f) *z++ = c;
     return z;
 }
+// A field of a line that had no quotes, trimmed as read: it holds no
+// separator, quote or line break and has no blanks at its ends, so it only
+// may take the text mark. The same as Feld_Setzen for such a field.
+char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f);
 // Quotes, doubled quotes and the text mark: at most twice the field and three more.
 inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
@@ -89,7 +93,15 @@ public:
     // Lines read so far (a last line without line end counts).
     long Zeilen() const { return zeile_ - (amZeilenanfang_ ? 1 : 0); }
 
-    std::vector<std::string> felder;
+    // The record just read, valid while `datensatz` runs: its fields, and
+    // where it is one line without quotes, that line as it stands in the
+    // file (else empty).
+    std::vector<std::string_view> felder;
+    std::string_view zeile;
+    bool nurAscii = false;    // no byte of the record above 0x7F
+    // Writing the fields again, each as Feld_Setzen writes it, gives `zeile`
+    // byte for byte: no field had blanks at its ends or begins like a formula.
+    bool wortgetreu = false;
     long satzZeile = 0;     // line on which the record just read starts
     long satzEndzeile = 0;  // and the line on which it ends
     // Lines that hold more than blanks; a record without quoted line breaks
@@ -105,7 +117,9 @@ private:
     static void Satzende(int, void* d);
     void Feld_Dazu(const char* s, std::size_t n);
     void Zeile_Teilen(std::string_view zeile, Ziel& ziel);
+    void Abgeben(Ziel& ziel);
 
+    std::vector<std::string> eigene_;  // the fields libcsv gives, which `felder` then views
     csv_parser p_{};
     bool Quote_Offen() const;
     long zeile_ = 1;

@@ -1,5 +1,6 @@
 // A whole file: read, evaluate row by row, write the result file.
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "stapel/Csv.h"
@@ -11,7 +12,7 @@ namespace nodra::stapel {
 
 namespace {
 
-bool Nur_Ascii(const std::string& s) {
+bool Nur_Ascii(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
@@ -60,7 +61,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     std::string puffer = "\xEF\xBB\xBF";
     const long long groesse = datei.Groesse();
     long long gelesen = 0;
-    std::vector<std::string> zellen(n);
+    std::vector<std::string_view> zellen(n);
     std::string meldungstext;
     std::string fehlerImLauf;
 
@@ -72,28 +73,42 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     };
 
     Leser leser;
+    Zeilenergebnis r;  // kept from row to row, so that its texts keep their room
+    std::vector<std::string> umgewandelt;
+    // The result columns of the row, and room for those the row makes.
+    std::array<std::string_view, Ergebnistabelle.size() - 1> ergebnistexte;
+    std::array<std::string, Ergebnistabelle.size() - 1> ergebnisplatz;  // cells of the row in UTF-8 where the file has them otherwise
     auto datensatz = [&] {
-        std::vector<std::string>& f = leser.felder;
+        std::vector<std::string_view>& f = leser.felder;
         if (!fehlerImLauf.empty()) return;
         if (!kopf) {
             kopf = true;
             // The header names the columns with umlauts, so its bytes tell
             // the encoding of the file.
-            if (!std::all_of(f.begin(), f.end(), [](const std::string& s) { return Ist_Utf8(s); })) {
+            if (!std::all_of(f.begin(), f.end(), [](std::string_view s) { return Ist_Utf8(s); })) {
                 windows1252 = true;
                 std::fputs(Hinweis1252, protokoll);
             }
         }
         bool utf8 = true;
-        for (auto& s : f) {
-            if (Nur_Ascii(s)) continue;
-            if (windows1252) s = Aus_Windows1252(s);
-            else utf8 = utf8 && Ist_Utf8(s);
+        bool umgeschrieben = false;  // a cell is no longer as the line has it
+        if (!leser.nurAscii) {
+            if (umgewandelt.size() < f.size()) umgewandelt.resize(f.size());
+            for (std::size_t i = 0; i < f.size(); ++i) {
+                if (Nur_Ascii(f[i])) continue;
+                if (windows1252) {
+                    umgewandelt[i] = Aus_Windows1252(f[i]);
+                    f[i] = umgewandelt[i];
+                    umgeschrieben = true;
+                } else {
+                    utf8 = utf8 && Ist_Utf8(f[i]);
+                }
+            }
         }
         if (stelle.empty()) {
             std::vector<bool> da(n, false);
             Namensliste unbekannt;
-            for (const std::string& name : f) {
+            for (const std::string_view name : f) {
                 const std::string_view g = Getrimmt(name);
                 const auto it = std::find(EingabeNamen.begin(), EingabeNamen.end(), g);
                 const auto i = static_cast<std::size_t>(it - EingabeNamen.begin());
@@ -114,22 +129,34 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             kanonisch = stelle.size() == n;
             for (std::size_t i = 0; i < stelle.size(); ++i) kanonisch = kanonisch && stelle[i] == static_cast<int>(i);
             std::vector<std::string> k;
-            for (const auto& name : f) k.emplace_back(Getrimmt(name));
+            for (const auto name : f) k.emplace_back(Getrimmt(name));
             k.insert(k.end(), Ergebnisspalten().begin(), Ergebnisspalten().end());
             Zeile_Schreiben(puffer, k);
             return;
         }
 
         // A row may leave out the unnamed columns at the end of the header.
-        if (f.size() < stelle.size() && f.size() >= stelle.size() - leerAmEnde) f.resize(stelle.size());
-        Zeilenergebnis r;
+        const bool ganzeZeile = f.size() == stelle.size();
+        bool ergaenzt = false;
+        if (f.size() < stelle.size() && f.size() >= stelle.size() - leerAmEnde) {
+            f.resize(stelle.size());
+            ergaenzt = true;
+        }
+        r.berechnet = false;
+        r.werte.clear();
+        r.meldungen.clear();
         const bool umgestellt = utf8 && f.size() == stelle.size() && !kanonisch;
         if (umgestellt)
             for (std::size_t i = 0; i < f.size(); ++i)
-                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])] = f[i];
         if (!utf8) {
             r.meldungen.emplace_back("Zeile ist nicht in UTF-8 geschrieben (Zeichensatz der Datei prüfen)");
-            for (auto& s : f) s = Als_Utf8(s);
+            if (umgewandelt.size() < f.size()) umgewandelt.resize(f.size());  // no cell views them here
+            for (std::size_t i = 0; i < f.size(); ++i) {
+                umgewandelt[i] = Als_Utf8(f[i]);
+                f[i] = umgewandelt[i];
+            }
+            umgeschrieben = true;
         } else if (f.size() != stelle.size()) {
             r.meldungen.push_back("Zeile hat " + std::to_string(f.size()) + " Spalten statt " +
                                   std::to_string(stelle.size()));
@@ -138,12 +165,9 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
                                       std::to_string(leser.satzEndzeile) +
                                       " der Datei sind eine Zeile, weil ein Feld in Anführungszeichen über das Zeilenende reicht)";
         } else {
-            r = Zeile_Auswerten(umgestellt ? zellen : f);
+            Zeile_Auswerten(umgestellt ? Zellen(zellen) : Zellen(f), r);
         }
-        if (jeZeile) jeZeile(r, umgestellt ? zellen : f);
-        if (umgestellt)
-            for (std::size_t i = 0; i < f.size(); ++i)
-                if (stelle[i] >= 0) zellen[static_cast<std::size_t>(stelle[i])].swap(f[i]);
+        if (jeZeile) jeZeile(r, umgestellt ? Zellen(zellen) : Zellen(f));
         if (r.berechnet) ++b.berechnet;
         else {
             ++b.nichtBerechnet;
@@ -157,22 +181,47 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             if (!meldungstext.empty()) meldungstext += " | ";
             meldungstext += t;
         }
+        // A line without quotes whose cells are all in the row as read: its
+        // cells need no quotes (at most a text mark), or, where none was
+        // trimmed or takes a text mark, they are the line itself.
+        const bool ohneQuotes = !leser.zeile.empty() && ganzeZeile && !umgeschrieben && !ergaenzt;
+        const bool wieGelesen = ohneQuotes && leser.wortgetreu;
         // Room for the whole row at once; the fields are set into it.
         std::size_t platz = Ergebnistabelle.size() + Feld_Hoechstens(meldungstext) + 2;
-        for (const auto& s : f) platz += Feld_Hoechstens(s) + 1;
-        for (const auto& s : r.werte) platz += Feld_Hoechstens(s);
+        if (wieGelesen) platz += leser.zeile.size();
+        else
+            for (const auto s : f) platz += Feld_Hoechstens(s) + 1;
+        const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
+        if (r.berechnet)
+            for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
+                ergebnistexte[i] = Ergebnistabelle[i].wert(schlag, ergebnisplatz[i]);
+                platz += Feld_Hoechstens(ergebnistexte[i]);
+            }
         const std::size_t alt = puffer.size();
         puffer.resize(alt + platz);
         char* z = puffer.data() + alt;
-        for (std::size_t i = 0; i < f.size(); ++i) {
-            if (i) *z++ = ';';
-            z = Feld_Setzen(z, f[i]);
+        if (wieGelesen) {
+            std::memcpy(z, leser.zeile.data(), leser.zeile.size());
+            z += leser.zeile.size();
+        } else if (ohneQuotes) {
+            for (std::size_t i = 0; i < f.size(); ++i) {
+                if (i) *z++ = ';';
+                z = Feld_Setzen_Ohne_Quotes(z, f[i]);
+            }
+        } else {
+            for (std::size_t i = 0; i < f.size(); ++i) {
+                if (i) *z++ = ';';
+                z = Feld_Setzen(z, f[i]);
+            }
         }
-        for (std::size_t i = 0; i < r.werte.size(); ++i) {
-            *z++ = ';';
-            z = Feld_Setzen(z, r.werte[i], Ergebnistabelle[i].art == Art::Zahl);
+        if (r.berechnet) {
+            for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
+                *z++ = ';';
+                z = Feld_Setzen(z, ergebnistexte[i], Ergebnistabelle[i].art == Art::Zahl);
+            }
+        } else {
+            z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');
         }
-        if (!r.berechnet) z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');
         *z++ = ';';
         z = Feld_Setzen(z, meldungstext);
         *z++ = '\r';

@@ -17,10 +17,10 @@ public:
     explicit Pdfseiten(const std::string& datei) : seiten_(QString::fromStdString(datei)) {}
 
     bool Offen() const override { return seiten_.Offen(); }
-    bool Seite(const Zeilenergebnis& z, const std::vector<std::string>& zellen) override {
+    bool Seite(const Zeilenergebnis& z, Zellen zellen) override {
         const auto text = [&zellen](Spalte s) {
             const auto i = static_cast<std::size_t>(s);
-            return i < zellen.size() ? QString::fromStdString(zellen[i]) : QString();
+            return i < zellen.size() ? QString::fromUtf8(zellen[i].data(), static_cast<qsizetype>(zellen[i].size())) : QString();
         };
         return seiten_.Seite(z.eingabe, z.ergebnis,
                              ui::Ausgabetexte_Fuer(z.eingabe, text(Betrieb), text(Schlag)));

@@ -18,7 +18,7 @@ public:
     virtual bool Offen() const = 0;
     // Adds the page of a calculated row, its cells in the order of
     // Eingabespalten(); false when the page cannot be written.
-    virtual bool Seite(const Zeilenergebnis& zeile, const std::vector<std::string>& zellen) = 0;
+    virtual bool Seite(const Zeilenergebnis& zeile, Zellen zellen) = 0;
     // Puts the complete file in place; false when that fails or there is no page.
     virtual bool Abschliessen() = 0;
     virtual std::string Fehler() const = 0;

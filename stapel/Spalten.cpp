@@ -1,6 +1,7 @@
 #include "stapel/Spalten.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "calc/Beschriftungen.h"
 #include "calc/Kulturprofil.h"
@@ -24,28 +25,27 @@ static_assert(Ergebnistabelle.back().wert == nullptr, "the messages come last");
 namespace spalten {
 
 // The Nmin boxes show the leading number of each entry, and their sum.
-std::string Nmin0_30(const Berechneter_Schlag& s) { return Nmin_Anzeige(s.eingabe.Nmin0_30); }
-std::string Nmin30_60(const Berechneter_Schlag& s) { return Nmin_Anzeige(s.eingabe.Nmin30_60); }
-std::string NminGesamt(const Berechneter_Schlag& s) {
-    return Zahl_Anzeige(Zahl_Praefix(Nmin0_30(s)) + Zahl_Praefix(Nmin30_60(s)));
+std::string_view Nmin0_30(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin0_30); }
+std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin30_60); }
+std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t) {
+    return t = Zahl_Anzeige(Zahl_Praefix(Nmin_Anzeige(s.eingabe.Nmin0_30)) +
+                            Zahl_Praefix(Nmin_Anzeige(s.eingabe.Nmin30_60)));
 }
 
-std::string Bemerkungsnummern(const Berechneter_Schlag& s) {
-    std::string t;
-    for (int z : s.anzeige.Bemerkungsnummern) {
+std::string_view Bemerkungsnummern(const Berechneter_Schlag& s, std::string& t) {
+    t.clear();
+    for (const int z : s.anzeige.Bemerkungsnummern) {
         if (!t.empty()) t += ", ";
-        t += std::to_string(z);
+        char puffer[12];
+        t.append(puffer, static_cast<std::size_t>(std::to_chars(puffer, puffer + sizeof puffer, z).ptr - puffer));
     }
     return t;
 }
 
 // The remark lines as one cell, one line each.
-std::string Bemerkungen(const Berechneter_Schlag& s) {
-    std::string t;
-    std::size_t laenge = 0;
-    for (const auto& l : s.anzeige.Bemerkungszeilen) laenge += l.size() + 1;
-    t.reserve(laenge);
-    for (const auto& l : s.anzeige.Bemerkungszeilen) {
+std::string_view Bemerkungen(const Berechneter_Schlag& s, std::string& t) {
+    t.clear();
+    for (const std::string_view l : s.anzeige.Bemerkungszeilen) {
         if (!t.empty()) t += '\n';
         t += l;
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/Anzeige.h"
@@ -72,17 +73,19 @@ struct Berechneter_Schlag {
 struct Ergebnisspalte {
     const char* name;
     Art art;
-    std::string (*wert)(const Berechneter_Schlag&);  // nullptr: the messages of the row
+    // The column's text: a box of the result window, or made in `platz`
+    // (which keeps its room from row to row); nullptr: the messages of the row.
+    std::string_view (*wert)(const Berechneter_Schlag&, std::string& platz);
 };
 
 namespace spalten {
-std::string Nmin0_30(const Berechneter_Schlag& s);
-std::string Nmin30_60(const Berechneter_Schlag& s);
-std::string NminGesamt(const Berechneter_Schlag& s);
-std::string Bemerkungsnummern(const Berechneter_Schlag& s);
-std::string Bemerkungen(const Berechneter_Schlag& s);
+std::string_view Nmin0_30(const Berechneter_Schlag& s, std::string& t);
+std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t);
+std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t);
+std::string_view Bemerkungsnummern(const Berechneter_Schlag& s, std::string& t);
+std::string_view Bemerkungen(const Berechneter_Schlag& s, std::string& t);
 template <std::string Ergebnisanzeige::*Kasten>
-std::string Box(const Berechneter_Schlag& s) {
+std::string_view Box(const Berechneter_Schlag& s, std::string&) {
     return s.anzeige.*Kasten;
 }
 }  // namespace spalten

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/Anzeige.h"
 #include "core/Datensaetze.h"
 
 namespace nodra::stapel {
@@ -21,16 +23,26 @@ const std::vector<std::string>& Ergebnisspalten();
 
 struct Zeilenergebnis {
     bool berechnet = false;
-    std::vector<std::string> werte;  // one per result column except "Meldungen"; empty when not calculated
+    // One per result column except "Meldungen" (Ergebnisspalten()); filled by
+    // Zeile_Auswerten(zellen) when the row is calculated, empty otherwise.
+    std::vector<std::string> werte;
     std::vector<std::string> meldungen;
-    // The records of the field as the window would have them; `ergebnis` is
-    // filled when the row is calculated.
+    // The records of the field as the window would have them; `ergebnis` and
+    // what the result window shows of it are filled when the row is calculated.
     Eingabedaten eingabe;
     Ergebnisdaten ergebnis;
+    Ergebnisanzeige anzeige;
 };
+
+// The cells of one row.
+using Zellen = std::span<const std::string_view>;
 
 // Evaluates one field: its cells in the order of Eingabespalten().
 Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen);
+// The same into `r`, whose texts keep their room from field to field,
+// without `werte`: the result columns are taken from `r.anzeige` and
+// `r.eingabe` (stapel/Spalten.h).
+void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r);
 
 // Header and the winter wheat example, as a CSV text with byte-order mark.
 std::string Vorlage();
@@ -49,7 +61,7 @@ struct Laufbericht {
 // renamed at the end). Bad rows are named on `protokoll` with their line
 // number; `fortschritt` shows a progress line for large files. `jeZeile`, if
 // given, sees every evaluated row in input order with its cells as read.
-using Zeilenbeobachter = std::function<void(const Zeilenergebnis&, const std::vector<std::string>& zellen)>;
+using Zeilenbeobachter = std::function<void(const Zeilenergebnis&, Zellen zellen)>;
 Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausgabe, std::FILE* protokoll,
                             bool fortschritt, const Zeilenbeobachter& jeZeile = {});
 

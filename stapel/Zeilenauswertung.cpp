@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <unordered_map>
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
@@ -84,12 +85,75 @@ std::string_view Ohne_Fuehrende_Nullen(std::string_view w) {
     return w.substr(i);
 }
 
-// The rows of one field, collected while its cells are read.
+// What the batch needs of a crop of the list, worked out once per crop: its
+// row and profile, the frames shown, the variety list as the window lists it
+// and the captions of its option groups.
+struct Kulturangaben {
+    const Kulturprofil* profil = nullptr;
+    Integer zeile = 0;
+    Pruefzusatz zusatz;
+    struct Sorteneintrag {
+        Integer zeile;
+        std::string text;            // as the variety list shows it
+        std::string_view getrimmt;   // without the blank a spreadsheet drops
+    };
+    std::vector<Sorteneintrag> sorten;
+    std::array<std::string_view, 4> ziele{};
+    std::vector<std::string_view> ertrag;
+    std::vector<double> ertragWert;
+};
+
+// The crops a row can name: every name of the crop list that is no
+// substitute row, by the row Kultur_Suchen gives.
+class Kulturverzeichnis {
+public:
+    Kulturverzeichnis() {
+        for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
+            const std::string_view name = Kulturtabelle(z, kultur::Name);
+            if (name.empty()) break;
+            if (Kultur_Suchen(name) != z) continue;
+            const Kulturprofil& p = Kulturprofil_Name(name);
+            if (p.Ersatzkultur) continue;
+            Kulturangaben& k = nachName_[std::string(name)];
+            k.profil = &p;
+            k.zeile = static_cast<Integer>(z);
+            k.zusatz = Rahmen_der_Kultur(name);
+            for (const Integer s : Sorten_der_Kultur(name)) {
+                k.sorten.push_back({s, Sorten_Listentext(s), {}});
+            }
+            // Views into the texts once the vector no longer moves them.
+            for (auto& s : k.sorten) s.getrimmt = Getrimmt(s.text);
+            for (std::size_t i = 0; i < k.ziele.size(); ++i) k.ziele[i] = p.Produktionsziele[i].Beschriftung;
+            for (const auto& o : p.Ertragsoptionen) {
+                k.ertrag.emplace_back(o);
+                k.ertragWert.push_back(Zahl_Praefix(o));
+            }
+        }
+    }
+    // Null for a name that is not in the list.
+    const Kulturangaben* Suchen(std::string_view name) const {
+        const auto it = nachName_.find(name);
+        return it == nachName_.end() ? nullptr : &it->second;
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, Kulturangaben, Hash, std::equal_to<>> nachName_;
+};
+
+const Kulturverzeichnis& Kulturen() {
+    static const Kulturverzeichnis v;
+    return v;
+}
+
+// The cells of one field as the window would take them; what does not fit
+// is added to `fehler`.
 class Zeile {
 public:
-    explicit Zeile(const std::vector<std::string>& zellen) : z_(zellen) {}
-
-    std::vector<std::string> fehler;
+    Zeile(Zellen zellen, std::vector<std::string>& fehler) : z_(zellen), fehler(fehler) {}
 
     std::string_view Wert(Spalte s) const { return Getrimmt(Ohne_Textmarke(Getrimmt(z_[s]))); }
 
@@ -134,14 +198,15 @@ public:
     }
 
     // A group whose frame the window does not show for the crop.
-    void Nicht_Gezeigt(Spalte s, const std::string& kultur) {
+    void Nicht_Gezeigt(Spalte s, std::string_view kultur) {
         if (!Wert(s).empty())
-            fehler.push_back(Name_der(s) + ": bei " + kultur + " nicht wählbar (bitte leer lassen)");
+            fehler.push_back(Name_der(s) + ": bei " + std::string(kultur) + " nicht wählbar (bitte leer lassen)");
     }
 
     // A number as a numeric box of the window can hold it: digits, at most
-    // one decimal comma, no more characters than the box takes.
-    std::string Zahl(Spalte s, std::size_t stellen) {
+    // one decimal comma, no more characters than the box takes. Gives the
+    // text the box keeps.
+    std::string_view Zahl(Spalte s, std::size_t stellen) {
         const std::string_view w = Wert(s);
         if (w.empty()) return {};
         const auto komma = w.find(',');
@@ -150,91 +215,120 @@ public:
                               : Nur_Ziffern(w.substr(0, komma)) && Nur_Ziffern(w.substr(komma + 1));
         if (!form) {
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist keine Zahl (nur Ziffern und ein Dezimalkomma)");
-            return std::string(w);
+            return w;
         }
         // The number by its value, as the window would take it pasted: "016" is 16.
         const std::string_view wert = Ohne_Fuehrende_Nullen(w);
         if (wert.size() > stellen)
             fehler.push_back(Name_der(s) + ": „" + Zitat(w) + "“ ist zu lang, das Feld nimmt höchstens " +
                              std::to_string(stellen) + " Zeichen auf");
-        return std::string(wert);
+        return wert;
     }
 
     void Name(Spalte s) {
         const std::string_view w = z_[s];
         if (std::any_of(w.begin(), w.end(), [](char c) { return c == '\r' || c == '\n'; }))
             fehler.push_back(Name_der(s) + ": Zeilenumbruch ist nicht möglich");
-        else if (Textlaenge(w) > 30)
+        else if (w.size() > 30 && Textlaenge(w) > 30)  // a text is never longer than its bytes
             fehler.push_back(Name_der(s) + ": höchstens 30 Zeichen");
     }
 
 private:
-    const std::vector<std::string>& z_;
+    Zellen z_;
+
+public:
+    std::vector<std::string>& fehler;
 };
 
+// The input record of the field before its cells are read; the texts keep
+// their room for the next field.
+void Neu_Beginnen(Eingabedaten& e) {
+    static constexpr std::string Eingabedaten::*texte[] = {&Eingabedaten::Kultur,  &Eingabedaten::Sorte,
+                                                          &Eingabedaten::Vorfrucht, &Eingabedaten::ODMenge,
+                                                          &Eingabedaten::ODTS,    &Eingabedaten::Nmin0_30,
+                                                          &Eingabedaten::Nmin30_60};
+    Eingabedaten neu;
+    for (const auto t : texte) {
+        (neu.*t).swap(e.*t);
+        (neu.*t).clear();
+    }
+    e = std::move(neu);
+}
 
 }  // namespace
 
 Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
+    const std::vector<std::string_view> z(zellen.begin(), zellen.end());
     Zeilenergebnis r;
+    Zeile_Auswerten(z, r);
+    if (r.berechnet) {
+        const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
+        std::string platz;
+        for (const auto& s : Ergebnistabelle)
+            if (s.wert) r.werte.emplace_back(s.wert(schlag, platz));
+    }
+    return r;
+}
+
+void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r) {
+    r.berechnet = false;
+    r.werte.clear();
+    r.meldungen.clear();
+    Neu_Beginnen(r.eingabe);
+    r.ergebnis = Ergebnisdaten{};
     if (zellen.size() != Eingabetabelle.size()) {
         r.meldungen.push_back("Zeile hat " + std::to_string(zellen.size()) + " Spalten statt " +
                               std::to_string(Eingabetabelle.size()));
-        return r;
+        return;
     }
-    Zeile z(zellen);
+    Zeile z(zellen, r.meldungen);
     Eingabedaten& e = r.eingabe;
     z.Name(Betrieb);
     z.Name(Schlag);
 
     // Main crop, with the frames the crop selection shows.
-    const std::string kultur(z.Wert(Hauptfrucht));
-    const Kulturprofil* profilDerKultur = nullptr;
+    const std::string_view kultur = z.Wert(Hauptfrucht);
+    const Kulturangaben* k = nullptr;
     if (!kultur.empty()) {
-        profilDerKultur = &Kulturprofil_Name(kultur);
-        e.KulturZeile = profilDerKultur->Ersatzkultur ? Integer{0} : Kultur_Suchen(kultur);
-        if (e.KulturZeile == 0) z.fehler.push_back("Hauptfrucht: „" + Zitat(kultur) + "“ steht nicht in der Liste");
-        e.Kultur = kultur;
+        k = Kulturen().Suchen(kultur);
+        if (k) e.KulturZeile = k->zeile;
+        else z.fehler.push_back("Hauptfrucht: „" + Zitat(kultur) + "“ steht nicht in der Liste");
+        e.Kultur.assign(kultur);
     }
-    Pruefzusatz zusatz = Rahmen_der_Kultur(e.KulturZeile ? std::string_view(kultur) : std::string_view());
-    const bool gewaehlt = e.KulturZeile != 0;
-    const Kulturprofil& profil = gewaehlt ? *profilDerKultur : Kulturprofil_Name(std::string_view());
+    static const Pruefzusatz ohneKultur = Rahmen_der_Kultur(std::string_view());
+    Pruefzusatz zusatz = k ? k->zusatz : ohneKultur;
+    const bool gewaehlt = k != nullptr;
+    const Kulturprofil& profil = gewaehlt ? *k->profil : Kulturprofil_Name(std::string_view());
 
     // Variety: the window selects the first one of the crop.
-    const auto& sorten = gewaehlt ? Sorten_der_Kultur(kultur) : Sorten_der_Kultur("");
-    const std::string sorte(z.Wert(Sorte));
-    if (gewaehlt && !sorten.empty()) {
+    const std::string_view sorte = z.Wert(Sorte);
+    if (gewaehlt && !k->sorten.empty()) {
         // A variety without class ends in a blank that a spreadsheet drops.
         // The first entry that fits is the row of its list text too.
+        const auto& sorten = k->sorten;
         std::size_t gefunden = sorte.empty() ? 0 : sorten.size();
         for (std::size_t i = 0; i < sorten.size() && gefunden == sorten.size(); ++i) {
-            std::string text = Sorten_Listentext(sorten[i]);
-            if (Getrimmt(text) == sorte) {
-                gefunden = i;
-                e.Sorte = std::move(text);
-            }
+            if (sorten[i].getrimmt == sorte) gefunden = i;
         }
-        if (sorte.empty()) e.Sorte = Sorten_Listentext(sorten.front());
-        e.SortenZeile = gefunden < sorten.size() ? sorten[gefunden] : Integer{0};
-        if (e.SortenZeile == 0) z.fehler.push_back("Sorte: „" + Zitat(sorte) + "“ gibt es bei " + kultur + " nicht");
+        if (gefunden < sorten.size()) e.Sorte = sorten[gefunden].text;
+        e.SortenZeile = gefunden < sorten.size() ? sorten[gefunden].zeile : Integer{0};
+        if (e.SortenZeile == 0)
+            z.fehler.push_back("Sorte: „" + Zitat(sorte) + "“ gibt es bei " + std::string(kultur) + " nicht");
     } else if (gewaehlt && !sorte.empty()) {
-        z.fehler.push_back("Sorte: " + kultur + " hat keine Sortenliste (bitte leer lassen)");
+        z.fehler.push_back("Sorte: " + std::string(kultur) + " hat keine Sortenliste (bitte leer lassen)");
     }
 
     if (!gewaehlt) {
         // Without a crop the crop-dependent groups cannot be read.
     } else if (zusatz.RahmenPZ) {
-        std::array<std::string_view, 4> ziele;
-        for (std::size_t i = 0; i < ziele.size(); ++i) ziele[i] = profil.Produktionsziele[i].Beschriftung;
-        e.PZ = static_cast<Integer>(z.Wahl(Produktionsziel, ziele));
+        e.PZ = static_cast<Integer>(z.Wahl(Produktionsziel, k->ziele));
     } else {
         z.Nicht_Gezeigt(Produktionsziel, kultur);
     }
 
     if (gewaehlt) {
-        const std::vector<std::string_view> ertrag(profil.Ertragsoptionen.begin(), profil.Ertragsoptionen.end());
-        e.E = static_cast<Integer>(z.Wahl(Zielertrag, ertrag));
-        e.EWert = e.E == 0 ? 0.0 : Zahl_Praefix(ertrag[static_cast<std::size_t>(e.E - 1)]);
+        e.E = static_cast<Integer>(z.Wahl(Zielertrag, k->ertrag));
+        e.EWert = e.E == 0 ? 0.0 : k->ertragWert[static_cast<std::size_t>(e.E - 1)];
         // The last stand development is offered for winter rape only.
         e.BE = static_cast<Integer>(z.Wahl(Bestandesentwicklung, std::span(beschriftung::Bestandesentwicklung)
                                                                      .first(profil.Raps ? 4 : 3)));
@@ -253,14 +347,16 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
 
     // Previous crop and its residues. A second-year crop has its first-year
     // stand as previous crop, with the residues removed; the window locks both.
-    std::string vorfrucht(z.Wert(Vorfrucht));
+    std::string_view vorfrucht = z.Wert(Vorfrucht);
     if (gewaehlt && !profil.ErstesJahr.empty()) {
         const std::string& erstesJahr = profil.ErstesJahr;
         if (vorfrucht.empty()) vorfrucht = erstesJahr;
         if (vorfrucht != erstesJahr)
-            z.fehler.push_back("Vorfrucht: bei " + kultur + " ist sie fest „" + erstesJahr + "“");
+            z.fehler.push_back("Vorfrucht: bei " + std::string(kultur) + " ist sie fest „" + erstesJahr + "“");
         e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, beschriftung::Ernterueckstaende));
-        if (e.ER > 1) z.fehler.push_back("Ernterückstände der Vorfrucht eingearbeitet: bei " + kultur + " ist es fest „Nein“");
+        if (e.ER > 1)
+            z.fehler.push_back("Ernterückstände der Vorfrucht eingearbeitet: bei " + std::string(kultur) +
+                               " ist es fest „Nein“");
         e.ER = 1;
     } else {
         e.ER = static_cast<Integer>(z.Wahl(Ernterueckstaende, beschriftung::Ernterueckstaende));
@@ -269,7 +365,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         zusatz.VorfruchtZeile = Vorfrucht_Suchen(vorfrucht);
         if (zusatz.VorfruchtZeile == 0) z.fehler.push_back("Vorfrucht: „" + Zitat(vorfrucht) + "“ steht nicht in der Liste");
     }
-    e.Vorfrucht = vorfrucht;
+    e.Vorfrucht.assign(vorfrucht);
     // "-----" is the window's answer Yes to its question about a missing
     // previous crop, which also sets the residues to "Nein".
     const bool sonstige = vorfrucht == "-----";
@@ -277,7 +373,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     if (sonstige) e.ER = 1;
 
     // Organic manure.
-    const std::string duenger(z.Wert(Duengestoff));
+    const std::string_view duenger = z.Wert(Duengestoff);
     if (duenger.empty() || duenger == "ohne") {
         if (!z.Wert(Menge).empty() || !z.Wert(TS).empty() || !z.Wert(Zeitraum).empty())
             z.fehler.emplace_back("Menge, Trockensubstanzgehalt und Zeitraum nur mit einem Düngestoff");
@@ -287,10 +383,10 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
             z.fehler.push_back("Düngestoff: „" + Zitat(duenger) + "“ steht nicht in der Liste");
         } else {
             const bool fluessig = Duengertabelle(e.ODZeile, duenger::Einheit) == "m3";
-            e.ODMenge = z.Zahl(Menge, fluessig ? 2 : 3);
+            e.ODMenge.assign(z.Zahl(Menge, fluessig ? 2 : 3));
             // The window presets the dry matter of the manure.
-            e.ODTS = z.Zahl(TS, 2);
-            if (e.ODTS.empty()) e.ODTS = std::string(Duengertabelle(e.ODZeile, duenger::TS_Standard));
+            e.ODTS.assign(z.Zahl(TS, 2));
+            if (e.ODTS.empty()) e.ODTS.assign(Duengertabelle(e.ODZeile, duenger::TS_Standard));
             e.ODZeitraum = static_cast<Integer>(
                 z.Wahl(Zeitraum, fluessig ? beschriftung::ZeitraumFluessig : beschriftung::ZeitraumFest));
         }
@@ -300,40 +396,34 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, beschriftung::Bodenartengruppe));
     // The check box: ja or nein, or its value 1 or 0; empty is unchecked.
     const std::string_view se = z.Wert(Schwarzerde);
-    const std::string sf = Vergleichsform(se);
-    e.Schwarzerde = sf == "ja" || sf == "1";
-    if (!e.Schwarzerde && !sf.empty() && sf != "nein" && sf != "0")
+    const auto ist = [se](std::string_view form) { return Gleich_Vergleichsform(form, se); };
+    e.Schwarzerde = ist("ja") || ist("1");
+    if (!e.Schwarzerde && !se.empty() && !ist("nein") && !ist("0"))
         z.fehler.push_back("Schwarzerde: „" + Zitat(se) + "“ gibt es nicht; möglich: ja, nein");
     e.AZ = static_cast<Integer>(z.Wahl(Ackerzahl, beschriftung::Ackerzahl));
     e.ST = static_cast<Integer>(z.Wahl(Steingehalt, beschriftung::Steingehalt));
     e.Tiefe = beschriftung::Tiefe_cm(z.Wahl(Tiefe, beschriftung::Tiefe));
     e.WSG = beschriftung::WSG_Zone(z.Wahl(Wasserschutzgebiet, beschriftung::Wasserschutzgebiet));
 
-    e.Nmin0_30 = z.Zahl(Nmin0_30, 3);
-    e.Nmin30_60 = z.Zahl(Nmin30_60, 3);
+    e.Nmin0_30.assign(z.Zahl(Nmin0_30, 3));
+    e.Nmin30_60.assign(z.Zahl(Nmin30_60, 3));
     if (Zahl_Praefix(e.Nmin0_30) + Zahl_Praefix(e.Nmin30_60) > 300)
         z.fehler.emplace_back(
             "Nmin-Werte größer als gesamt 300 kg/ha nicht erlaubt, Nmin 0..60 cm wird insgesamt auf maximal 300 kg/ha "
             "zurückgesetzt.");
 
-    if (!z.fehler.empty()) {
-        r.meldungen = std::move(z.fehler);
-        return r;
-    }
+    if (!r.meldungen.empty()) return;
 
     // The window's checks: soil rules that would correct an input, then the
     // completeness check.
     const Bodenpruefung boden = Boden_Pruefen({e.BA, e.ST, e.AZ, e.Tiefe, e.Schwarzerde});
-    std::vector<std::string> nein = boden.Korrekturen;
+    for (const auto& m : boden.Korrekturen) r.meldungen.push_back(m);
     for (auto& m : Test_Daten(e, zusatz, sonstige)) {
         if (m.Frage) m.Meldung += " – bitte eine Vorfrucht oder „-----“ (sonstige) angeben";
-        nein.push_back(std::move(m.Meldung));
+        r.meldungen.push_back(std::move(m.Meldung));
     }
-    for (auto& m : Test_DatenN(e, zusatz)) nein.push_back(std::move(m.Meldung));
-    if (!nein.empty()) {
-        r.meldungen = std::move(nein);
-        return r;
-    }
+    for (auto& m : Test_DatenN(e, zusatz)) r.meldungen.push_back(std::move(m.Meldung));
+    if (!r.meldungen.empty()) return;
 
     // Warnings the window shows without refusing the input, in the order of
     // the columns: the production target after the variety, then the site.
@@ -344,15 +434,9 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     Ergebnisdaten& erg = r.ergebnis;
     Ergebnis_Zuruecksetzen(erg);
     for (auto& m : Berechnen(e, erg)) r.meldungen.push_back(std::move(m));
-    Ergebnisanzeige a = Ergebnis_Anzeigen(erg);
-    for (int i = 0; i < a.Fehler; ++i) r.meldungen.emplace_back(MeldungBerechnungsfehler);
-
-    const Berechneter_Schlag schlag{e, a};
-    r.werte.reserve(Ergebnistabelle.size() - 1);
-    for (const auto& s : Ergebnistabelle)
-        if (s.wert) r.werte.push_back(s.wert(schlag));
+    r.anzeige = Ergebnis_Anzeigen(erg);
+    for (int i = 0; i < r.anzeige.Fehler; ++i) r.meldungen.emplace_back(MeldungBerechnungsfehler);
     r.berechnet = true;
-    return r;
 }
 
 }  // namespace nodra::stapel

@@ -72,7 +72,15 @@ TEST(Stapelcsv, LeserTeiltWieLibcsvAnJederBlockgrenze) {
     for (std::size_t schnitt = 0; schnitt <= text.size(); ++schnitt) {
         Leser l;
         Saetze gelesen;
-        const std::function<void()> satz = [&] { gelesen.push_back({l.felder, {l.satzZeile, l.satzEndzeile}}); };
+        const std::function<void()> satz = [&] {
+            gelesen.push_back({{l.felder.begin(), l.felder.end()}, {l.satzZeile, l.satzEndzeile}});
+            // A line taken as it stands is its fields again.
+            if (l.wortgetreu) {
+                std::string zeile;
+                for (std::size_t i = 0; i < l.felder.size(); ++i) (zeile += i ? ";" : "") += l.felder[i];
+                EXPECT_EQ(zeile, l.zeile);
+            }
+        };
         ASSERT_TRUE(l.Lesen(text.data(), schnitt, satz));
         ASSERT_TRUE(l.Lesen(text.data() + schnitt, text.size() - schnitt, satz));
         ASSERT_EQ(l.Ende(satz), 0);
