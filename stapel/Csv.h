@@ -49,10 +49,23 @@ inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
 // separator, quote or line break and has no blanks at its ends, so it only
 // may take the text mark. The same as Feld_Setzen for such a field.
 char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f);
+// A number cell as the program wrote it: Feld_Setzen(z, f, true).
+inline char* Zahl_Setzen(char* z, std::string_view f) {
+    if (f.size() > 24) return Feld_Setzen_Allgemein(z, f, true);
+    char* const anfang = z;
+    for (const char c : f) {
+        if (!csv_intern::schlicht[static_cast<unsigned char>(c)] && c != '-') return Feld_Setzen_Allgemein(anfang, f, true);
+        *z++ = c;
+    }
+    if (!f.empty() && (f.front() == ' ' || f.back() == ' ')) return Feld_Setzen_Allgemein(anfang, f, true);
+    return z;
+}
 // Quotes, doubled quotes and the text mark: at most twice the field and three more.
 inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
 inline std::string_view Getrimmt(std::string_view s) {
+    const auto rand = [](char c) { return c == ' ' || c == '\t'; };
+    if (s.empty() || (!rand(s.front()) && !rand(s.back()))) return s;
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "stapel/Csv.h"
 #include "stapel/Dateien.h"
@@ -32,6 +33,32 @@ private:
     long anzahl_ = 0;
 };
 
+// The output collected until it is written: room is made without filling
+// it first, as every byte of it is written at once.
+class Ausgabepuffer {
+public:
+    // Room for `n` more bytes; the row is set there and Bis() ends it.
+    char* Platz(std::size_t n) {
+        if (groesse_ + n > kapazitaet_) {
+            kapazitaet_ = std::max(2 * kapazitaet_, groesse_ + n);
+            auto neu = std::make_unique_for_overwrite<char[]>(kapazitaet_);
+            if (groesse_) std::memcpy(neu.get(), daten_.get(), groesse_);
+            daten_ = std::move(neu);
+        }
+        return daten_.get() + groesse_;
+    }
+    void Bis(const char* ende) { groesse_ = static_cast<std::size_t>(ende - daten_.get()); }
+    void Dazu(std::string_view t) { Bis(std::copy(t.begin(), t.end(), Platz(t.size()))); }
+    const char* Daten() const { return daten_.get(); }
+    std::size_t Groesse() const { return groesse_; }
+    void Leeren() { groesse_ = 0; }
+
+private:
+    std::unique_ptr<char[]> daten_;
+    std::size_t groesse_ = 0;
+    std::size_t kapazitaet_ = 0;
+};
+
 const char* const Hinweis1252 =
     "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen (so speichern deutsche "
     "Tabellenkalkulationen „CSV (Trennzeichen-getrennt)“). Die Ausgabe ist UTF-8.\n";
@@ -58,7 +85,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     bool kopf = false;
     bool kanonisch = false;  // the header is in the template's order
     bool windows1252 = false;
-    std::string puffer = "\xEF\xBB\xBF";
+    Ausgabepuffer puffer;
+    puffer.Dazu("\xEF\xBB\xBF");
     const long long groesse = datei.Groesse();
     long long gelesen = 0;
     std::vector<std::string_view> zellen(n);
@@ -131,7 +159,9 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             std::vector<std::string> k;
             for (const auto name : f) k.emplace_back(Getrimmt(name));
             k.insert(k.end(), Ergebnisspalten().begin(), Ergebnisspalten().end());
-            Zeile_Schreiben(puffer, k);
+            std::string t;
+            Zeile_Schreiben(t, k);
+            puffer.Dazu(t);
             return;
         }
 
@@ -188,7 +218,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         const bool wieGelesen = ohneQuotes && leser.wortgetreu;
         // Room for the whole row at once; the fields are set into it.
         std::size_t platz = Ergebnistabelle.size() + Feld_Hoechstens(meldungstext) + 2;
-        if (wieGelesen) platz += leser.zeile.size();
+        if (ohneQuotes) platz += leser.zeile.size() + f.size();  // a text mark at most per cell
         else
             for (const auto s : f) platz += Feld_Hoechstens(s) + 1;
         const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
@@ -197,9 +227,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
                 ergebnistexte[i] = Ergebnistabelle[i].wert(schlag, ergebnisplatz[i]);
                 platz += Feld_Hoechstens(ergebnistexte[i]);
             }
-        const std::size_t alt = puffer.size();
-        puffer.resize(alt + platz);
-        char* z = puffer.data() + alt;
+        char* z = puffer.Platz(platz);
         if (wieGelesen) {
             std::memcpy(z, leser.zeile.data(), leser.zeile.size());
             z += leser.zeile.size();
@@ -217,7 +245,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         if (r.berechnet) {
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
                 *z++ = ';';
-                z = Feld_Setzen(z, ergebnistexte[i], Ergebnistabelle[i].art == Art::Zahl);
+                z = Ergebnistabelle[i].art == Art::Zahl ? Zahl_Setzen(z, ergebnistexte[i]) : Feld_Setzen(z, ergebnistexte[i]);
             }
         } else {
             z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');
@@ -226,7 +254,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         z = Feld_Setzen(z, meldungstext);
         *z++ = '\r';
         *z++ = '\n';
-        puffer.resize(static_cast<std::size_t>(z - puffer.data()));
+        puffer.Bis(z);
 
         if (fortschritt && (b.berechnet + b.nichtBerechnet) % 20000 == 0) {
             std::fprintf(protokoll, "\r%ld Zeilen (%d %%)", b.berechnet + b.nichtBerechnet,
@@ -238,8 +266,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     std::vector<char> block(1 << 16);
     bool erster = true;
     auto schreiben = [&] {
-        if (fehlerImLauf.empty()) fehlerImLauf = ziel.Schreiben(puffer.data(), puffer.size());
-        puffer.clear();
+        if (fehlerImLauf.empty()) fehlerImLauf = ziel.Schreiben(puffer.Daten(), puffer.Groesse());
+        puffer.Leeren();
     };
     while (fehlerImLauf.empty()) {
         const long k = datei.Lesen(block.data(), block.size());
@@ -259,7 +287,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             }
         }
         if (!leser.Lesen(d, len, datensatz)) fehlerImLauf = "Die Datei lässt sich nicht als CSV lesen.";
-        if (puffer.size() > (1u << 20)) schreiben();
+        if (puffer.Groesse() > (1u << 20)) schreiben();
     }
     if (fehlerImLauf.empty()) {
         if (const long z = leser.Ende(datensatz)) {
