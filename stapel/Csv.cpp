@@ -1,7 +1,11 @@
 #include "stapel/Csv.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "stapel/Spalten.h"
 #include "stapel/Stapel.h"
@@ -78,9 +82,11 @@ char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl) {
     return z;
 }
 
+bool Textmarke_Noetig(std::string_view f) { return !f.empty() && Formelzeichen(f.front()) && !Ist_Zahl(f); }
+
 char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f) {
     if (f.empty()) return z;
-    if (Formelzeichen(f.front()) && !Ist_Zahl(f)) *z++ = '\'';
+    if (Textmarke_Noetig(f)) *z++ = '\'';
     std::memcpy(z, f.data(), f.size());
     return z + f.size();
 }
@@ -247,25 +253,43 @@ long Leser::Ende(const std::function<void()>& datensatz) {
 // fields are split at each separator, blanks and tabs at their ends dropped.
 void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     if (Getrimmt(zeile).empty()) return;
-    unsigned char oder = 0;
-    for (const char c : zeile) oder |= static_cast<unsigned char>(c);
     felder.clear();
-    bool wortgetreu = true;
-    const char* a = zeile.data();
+    formelfelder.clear();
+    bool ungetrimmt = true;
+    const char* a = zeile.data();  // start of the field being read
+    const char* p = a;
     const char* const e = a + zeile.size();
-    for (const char* p = a;; ++p) {
-        if (p == e || *p == ';') {
-            const std::string_view roh(a, static_cast<std::size_t>(p - a));
-            const std::string_view f = Getrimmt(roh);
-            wortgetreu = wortgetreu && f.size() == roh.size() && (f.empty() || !Formelzeichen(f.front()));
-            felder.push_back(f);
-            if (p == e) break;
-            a = p + 1;
-        }
+    const auto feld = [&](const char* ende) {
+        const std::string_view roh(a, static_cast<std::size_t>(ende - a));
+        const std::string_view f = Getrimmt(roh);
+        ungetrimmt = ungetrimmt && f.size() == roh.size();
+        if (!f.empty() && Formelzeichen(f.front())) formelfelder.push_back(felder.size());
+        felder.push_back(f);
+        a = ende + 1;
+    };
+    unsigned oder = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: the separators among them, and whether any
+    // byte is above 0x7F.
+    const __m128i trenner = _mm_set1_epi8(';');
+    __m128i alle = _mm_setzero_si128();
+    for (; e - p >= 16; p += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        alle = _mm_or_si128(alle, block);
+        for (auto maske = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, trenner))); maske != 0;
+             maske &= maske - 1)
+            feld(p + std::countr_zero(maske));
     }
+    oder = _mm_movemask_epi8(alle) != 0 ? 0x80U : 0U;
+#endif
+    for (; p < e; ++p) {
+        oder |= static_cast<unsigned char>(*p);
+        if (*p == ';') feld(p);
+    }
+    feld(e);
     this->zeile = zeile;
     nurAscii = oder < 0x80;
-    this->wortgetreu = wortgetreu;
+    this->ungetrimmt = ungetrimmt;
     offen_ = false;
     Abgeben(ziel);
 }
@@ -287,7 +311,8 @@ void Leser::Satzende(int, void* d) {
     l.nurAscii = std::all_of(l.felder.begin(), l.felder.end(), [](std::string_view f) {
         return std::all_of(f.begin(), f.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     });
-    l.wortgetreu = false;
+    l.ungetrimmt = false;
+    l.formelfelder.clear();
     l.Abgeben(*z);
 }
 

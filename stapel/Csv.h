@@ -49,6 +49,8 @@ inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
 // separator, quote or line break and has no blanks at its ends, so it only
 // may take the text mark. The same as Feld_Setzen for such a field.
 char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f);
+// A text that Feld_Setzen writes with the text mark in front.
+bool Textmarke_Noetig(std::string_view f);
 // A number cell as the program wrote it: Feld_Setzen(z, f, true).
 inline char* Zahl_Setzen(char* z, std::string_view f) {
     if (f.size() > 24) return Feld_Setzen_Allgemein(z, f, true);
@@ -112,9 +114,11 @@ public:
     std::vector<std::string_view> felder;
     std::string_view zeile;
     bool nurAscii = false;    // no byte of the record above 0x7F
-    // Writing the fields again, each as Feld_Setzen writes it, gives `zeile`
-    // byte for byte: no field had blanks at its ends or begins like a formula.
-    bool wortgetreu = false;
+    // The fields are `zeile` cut at its separators: none had blanks at its ends.
+    bool ungetrimmt = false;
+    // The fields (by number) that begin with a character with which a
+    // spreadsheet begins a formula; set with `zeile`.
+    std::vector<std::size_t> formelfelder;
     long satzZeile = 0;     // line on which the record just read starts
     long satzEndzeile = 0;  // and the line on which it ends
     // Lines that hold more than blanks; a record without quoted line breaks

@@ -215,7 +215,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         // cells need no quotes (at most a text mark), or, where none was
         // trimmed or takes a text mark, they are the line itself.
         const bool ohneQuotes = !leser.zeile.empty() && ganzeZeile && !umgeschrieben && !ergaenzt;
-        const bool wieGelesen = ohneQuotes && leser.wortgetreu;
+        const bool wieGelesen = ohneQuotes && leser.ungetrimmt;
         // Room for the whole row at once; the fields are set into it.
         std::size_t platz = Ergebnistabelle.size() + Feld_Hoechstens(meldungstext) + 2;
         if (ohneQuotes) platz += leser.zeile.size() + f.size();  // a text mark at most per cell
@@ -229,8 +229,15 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             }
         char* z = puffer.Platz(platz);
         if (wieGelesen) {
-            std::memcpy(z, leser.zeile.data(), leser.zeile.size());
-            z += leser.zeile.size();
+            // The line itself, with the text mark set before the cells that take it.
+            const char* von = leser.zeile.data();
+            for (const std::size_t i : leser.formelfelder) {
+                if (!Textmarke_Noetig(f[i])) continue;
+                z = std::copy(von, f[i].data(), z);
+                *z++ = '\'';
+                von = f[i].data();
+            }
+            z = std::copy(von, leser.zeile.data() + leser.zeile.size(), z);
         } else if (ohneQuotes) {
             for (std::size_t i = 0; i < f.size(); ++i) {
                 if (i) *z++ = ';';

@@ -167,6 +167,12 @@ public:
             ++nr;
             if (!b.empty() && w == b) return nr;
         }
+        return Wahl_Sonst(s, w, beschriftungen);
+    }
+
+    // A caption not written exactly as the window shows it.
+    [[gnu::noinline]] int Wahl_Sonst(Spalte s, std::string_view w, std::span<const std::string_view> beschriftungen) {
+        int nr = 0;
         // As a spreadsheet may have changed it: other case, "…" for "...".
         // Digits are their own comparison form and only a caption of
         // digits alone has digits alone as its form, so a number that is
@@ -227,7 +233,7 @@ public:
 
     void Name(Spalte s) {
         const std::string_view w = z_[s];
-        if (std::any_of(w.begin(), w.end(), [](char c) { return c == '\r' || c == '\n'; }))
+        if (w.find('\n') != std::string_view::npos || w.find('\r') != std::string_view::npos)
             fehler.push_back(Name_der(s) + ": Zeilenumbruch ist nicht möglich");
         else if (w.size() > 30 && Textlaenge(w) > 30)  // a text is never longer than its bytes
             fehler.push_back(Name_der(s) + ": höchstens 30 Zeichen");
@@ -396,7 +402,7 @@ void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r) {
     e.BA = static_cast<Integer>(z.Wahl(Bodenartengruppe, beschriftung::Bodenartengruppe));
     // The check box: ja or nein, or its value 1 or 0; empty is unchecked.
     const std::string_view se = z.Wert(Schwarzerde);
-    const auto ist = [se](std::string_view form) { return Gleich_Vergleichsform(form, se); };
+    const auto ist = [se](std::string_view form) { return se == form || Gleich_Vergleichsform(form, se); };
     e.Schwarzerde = ist("ja") || ist("1");
     if (!e.Schwarzerde && !se.empty() && !ist("nein") && !ist("0"))
         z.fehler.push_back("Schwarzerde: „" + Zitat(se) + "“ gibt es nicht; möglich: ja, nein");

@@ -75,7 +75,7 @@ TEST(Stapelcsv, LeserTeiltWieLibcsvAnJederBlockgrenze) {
         const std::function<void()> satz = [&] {
             gelesen.push_back({{l.felder.begin(), l.felder.end()}, {l.satzZeile, l.satzEndzeile}});
             // A line taken as it stands is its fields again.
-            if (l.wortgetreu) {
+            if (l.ungetrimmt) {
                 std::string zeile;
                 for (std::size_t i = 0; i < l.felder.size(); ++i) (zeile += i ? ";" : "") += l.felder[i];
                 EXPECT_EQ(zeile, l.zeile);
