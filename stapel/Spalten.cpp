@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "calc/Beschriftungen.h"
 #include "calc/Kulturprofil.h"
@@ -27,9 +28,18 @@ namespace spalten {
 // The Nmin boxes show the leading number of each entry, and their sum.
 std::string_view Nmin0_30(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin0_30); }
 std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin30_60); }
+namespace {
+// The value of an Nmin box as the sum reads it back from the box.
+double Nmin_Kasten(std::string_view eingabe) {
+    const double w = Zahl_Praefix(eingabe);
+    // A whole number is written with its digits alone and read back unchanged.
+    if (w == std::trunc(w) && w >= 0.0 && w < 1e9 && !std::signbit(w)) return w;
+    return Zahl_Praefix(Nmin_Anzeige(eingabe));
+}
+}  // namespace
+
 std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t) {
-    return t = Zahl_Anzeige(Zahl_Praefix(Nmin_Anzeige(s.eingabe.Nmin0_30)) +
-                            Zahl_Praefix(Nmin_Anzeige(s.eingabe.Nmin30_60)));
+    return t = Zahl_Anzeige(Nmin_Kasten(s.eingabe.Nmin0_30) + Nmin_Kasten(s.eingabe.Nmin30_60));
 }
 
 std::string_view Bemerkungsnummern(const Berechneter_Schlag& s, std::string& t) {
