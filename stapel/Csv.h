@@ -51,16 +51,18 @@ inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
 char* Feld_Setzen_Ohne_Quotes(char* z, std::string_view f);
 // A text that Feld_Setzen writes with the text mark in front.
 bool Textmarke_Noetig(std::string_view f);
-// A number cell as the program wrote it: Feld_Setzen(z, f, true).
+// A number cell as the program wrote it: Feld_Setzen(z, f, true), which
+// takes a number as it stands unless it needs quotes.
 inline char* Zahl_Setzen(char* z, std::string_view f) {
-    if (f.size() > 24) return Feld_Setzen_Allgemein(z, f, true);
+    if (f.size() > 24 || (!f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t')))
+        return Feld_Setzen_Allgemein(z, f, true);
     char* const anfang = z;
+    bool quoten = false;
     for (const char c : f) {
-        if (!csv_intern::schlicht[static_cast<unsigned char>(c)] && c != '-') return Feld_Setzen_Allgemein(anfang, f, true);
+        quoten |= c == ';' || c == '"' || c == '\r' || c == '\n';
         *z++ = c;
     }
-    if (!f.empty() && (f.front() == ' ' || f.back() == ' ')) return Feld_Setzen_Allgemein(anfang, f, true);
-    return z;
+    return quoten ? Feld_Setzen_Allgemein(anfang, f, true) : z;
 }
 // Quotes, doubled quotes and the text mark: at most twice the field and three more.
 inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }

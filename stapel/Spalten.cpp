@@ -25,10 +25,17 @@ static_assert(Ergebnistabelle.back().wert == nullptr, "the messages come last");
 
 namespace spalten {
 
-// The Nmin boxes show the leading number of each entry, and their sum.
-std::string_view Nmin0_30(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin0_30); }
-std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t) { return t = Nmin_Anzeige(s.eingabe.Nmin30_60); }
 namespace {
+// Digits alone, at most nine of them: their value is a whole number that
+// the box shows with its digits, without leading zeros.
+bool Nur_Ziffern(std::string_view t) {
+    return !t.empty() && t.size() <= 9 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+std::string_view Ohne_Fuehrende_Nullen(std::string_view t) {
+    const auto erste = t.find_first_not_of('0');
+    return erste == std::string_view::npos ? std::string_view("0") : t.substr(erste);
+}
+
 // The value of an Nmin box as the sum reads it back from the box.
 double Nmin_Kasten(std::string_view eingabe) {
     const double w = Zahl_Praefix(eingabe);
@@ -36,10 +43,28 @@ double Nmin_Kasten(std::string_view eingabe) {
     if (w == std::trunc(w) && w >= 0.0 && w < 1e9 && !std::signbit(w)) return w;
     return Zahl_Praefix(Nmin_Anzeige(eingabe));
 }
+
+std::string_view Nmin_Kasten_Text(std::string_view eingabe, std::string& t) {
+    if (Nur_Ziffern(eingabe)) return Ohne_Fuehrende_Nullen(eingabe);
+    return t = Nmin_Anzeige(eingabe);
+}
 }  // namespace
 
+// The Nmin boxes show the leading number of each entry, and their sum.
+std::string_view Nmin0_30(const Berechneter_Schlag& s, std::string& t) { return Nmin_Kasten_Text(s.eingabe.Nmin0_30, t); }
+std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t) { return Nmin_Kasten_Text(s.eingabe.Nmin30_60, t); }
 std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t) {
-    return t = Zahl_Anzeige(Nmin_Kasten(s.eingabe.Nmin0_30) + Nmin_Kasten(s.eingabe.Nmin30_60));
+    const std::string_view a = s.eingabe.Nmin0_30;
+    const std::string_view b = s.eingabe.Nmin30_60;
+    if (Nur_Ziffern(a) && Nur_Ziffern(b)) {  // two whole numbers: their sum with its digits
+        long summe = 0;
+        std::from_chars(a.data(), a.data() + a.size(), summe);
+        long zwei = 0;
+        std::from_chars(b.data(), b.data() + b.size(), zwei);
+        char puffer[16];
+        return t.assign(puffer, static_cast<std::size_t>(std::to_chars(puffer, puffer + sizeof puffer, summe + zwei).ptr - puffer));
+    }
+    return t = Zahl_Anzeige(Nmin_Kasten(a) + Nmin_Kasten(b));
 }
 
 std::string_view Bemerkungsnummern(const Berechneter_Schlag& s, std::string& t) {

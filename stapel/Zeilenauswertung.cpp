@@ -153,9 +153,13 @@ const Kulturverzeichnis& Kulturen() {
 // is added to `fehler`.
 class Zeile {
 public:
-    Zeile(Zellen zellen, std::vector<std::string>& fehler) : z_(zellen), fehler(fehler) {}
+    Zeile(Zellen zellen, std::vector<std::string>& fehler) : z_(zellen), fehler(fehler) {
+        for (std::size_t i = 0; i < werte_.size(); ++i) werte_[i] = Getrimmt(Ohne_Textmarke(Getrimmt(z_[i])));
+    }
 
-    std::string_view Wert(Spalte s) const { return Getrimmt(Ohne_Textmarke(Getrimmt(z_[s]))); }
+    // A cell as the window would take it: without blanks at its ends and
+    // without the text mark before a formula character.
+    std::string_view Wert(Spalte s) const { return werte_[s]; }
 
     // An option group by the caption of its button or its number from 1; an
     // empty caption stands for a button the window does not show. Empty: none.
@@ -241,6 +245,7 @@ public:
 
 private:
     Zellen z_;
+    std::array<std::string_view, Eingabetabelle.size()> werte_;
 
 public:
     std::vector<std::string>& fehler;
