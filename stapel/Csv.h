@@ -34,6 +34,12 @@ inline constexpr auto schlicht = [] {
                                          c == '[' || c == ']' || c == '<' || c == '>' || c == '%' || c == ' ';
     return t;
 }();
+// Characters that make a field need quotes.
+inline constexpr auto besonders = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : {';', '"', '\r', '\n'}) t[c] = true;
+    return t;
+}();
 }  // namespace csv_intern
 // Most cells are short and plain: copied here as they are, without a call.
 inline char* Feld_Setzen(char* z, std::string_view f, bool zahl = false) {
@@ -59,7 +65,7 @@ inline char* Zahl_Setzen(char* z, std::string_view f) {
     char* const anfang = z;
     bool quoten = false;
     for (const char c : f) {
-        quoten |= c == ';' || c == '"' || c == '\r' || c == '\n';
+        quoten |= csv_intern::besonders[static_cast<unsigned char>(c)];
         *z++ = c;
     }
     return quoten ? Feld_Setzen_Allgemein(anfang, f, true) : z;

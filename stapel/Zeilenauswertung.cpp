@@ -154,7 +154,11 @@ const Kulturverzeichnis& Kulturen() {
 class Zeile {
 public:
     Zeile(Zellen zellen, std::vector<std::string>& fehler) : z_(zellen), fehler(fehler) {
-        for (std::size_t i = 0; i < werte_.size(); ++i) werte_[i] = Getrimmt(Ohne_Textmarke(Getrimmt(z_[i])));
+        for (std::size_t i = 0; i < werte_.size(); ++i) {
+            const std::string_view w = Getrimmt(z_[i]);
+            const std::string_view o = Ohne_Textmarke(w);
+            werte_[i] = o.size() == w.size() ? w : Getrimmt(o);
+        }
     }
 
     // A cell as the window would take it: without blanks at its ends and
