@@ -1,8 +1,10 @@
 // A whole file: read, evaluate row by row, write the result file.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 #include "stapel/Csv.h"
 #include "stapel/Dateien.h"
@@ -59,6 +61,40 @@ private:
     std::size_t kapazitaet_ = 0;
 };
 
+// The cells that depend on nothing but the remarks a row shows, as written
+// for each list of remarks met so far.
+class Bemerkungszellen {
+public:
+    // The list as one number; 0 where it does not fit (then nothing is kept).
+    static std::uint64_t Schluessel(const std::vector<int>& nummern) {
+        if (nummern.size() > 9) return 0;
+        std::uint64_t s = 0;
+        for (const int n : nummern) {
+            if (n < 0 || n >= 127) return 0;
+            s = (s << 7) | static_cast<std::uint64_t>(n + 1);
+        }
+        return s | (std::uint64_t{1} << 63);  // an empty list too has a key
+    }
+    const std::string* Suchen(std::size_t spalte, std::uint64_t schluessel) const {
+        if (schluessel == 0) return nullptr;
+        const auto it = zellen_.find({spalte, schluessel});
+        return it == zellen_.end() ? nullptr : &it->second;
+    }
+    void Merken(std::size_t spalte, std::uint64_t schluessel, std::string_view zelle) {
+        if (schluessel == 0) return;
+        if (zellen_.size() >= 100000) zellen_.clear();  // memory stays bounded
+        zellen_.emplace(std::pair{spalte, schluessel}, std::string(zelle));
+    }
+
+private:
+    struct Hash {
+        std::size_t operator()(const std::pair<std::size_t, std::uint64_t>& k) const {
+            return std::hash<std::uint64_t>{}(k.second * 31 + k.first);
+        }
+    };
+    std::unordered_map<std::pair<std::size_t, std::uint64_t>, std::string, Hash> zellen_;
+};
+
 const char* const Hinweis1252 =
     "Die Datei ist nicht in UTF-8 geschrieben; sie wird als Windows-1252 gelesen (so speichern deutsche "
     "Tabellenkalkulationen „CSV (Trennzeichen-getrennt)“). Die Ausgabe ist UTF-8.\n";
@@ -102,10 +138,13 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
 
     Leser leser;
     Zeilenergebnis r;  // kept from row to row, so that its texts keep their room
-    std::vector<std::string> umgewandelt;
-    // The result columns of the row, and room for those the row makes.
+    std::vector<std::string> umgewandelt;  // cells of the row in UTF-8 where the file has them otherwise
+    // The result columns of the row, and room for those the row makes; a
+    // column whose cell is taken as written before is marked.
     std::array<std::string_view, Ergebnistabelle.size() - 1> ergebnistexte;
-    std::array<std::string, Ergebnistabelle.size() - 1> ergebnisplatz;  // cells of the row in UTF-8 where the file has them otherwise
+    std::array<std::string, Ergebnistabelle.size() - 1> ergebnisplatz;
+    std::array<bool, Ergebnistabelle.size() - 1> geschrieben{};
+    Bemerkungszellen bemerkungszellen;
     auto datensatz = [&] {
         std::vector<std::string_view>& f = leser.felder;
         if (!fehlerImLauf.empty()) return;
@@ -222,9 +261,12 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         else
             for (const auto s : f) platz += Feld_Hoechstens(s) + 1;
         const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
+        const std::uint64_t bemerkungen = Bemerkungszellen::Schluessel(r.anzeige.Bemerkungsnummern);
         if (r.berechnet)
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
-                ergebnistexte[i] = Ergebnistabelle[i].wert(schlag, ergebnisplatz[i]);
+                const std::string* alt = Ergebnistabelle[i].nurBemerkungen ? bemerkungszellen.Suchen(i, bemerkungen) : nullptr;
+                geschrieben[i] = alt != nullptr;
+                ergebnistexte[i] = alt ? *alt : Ergebnistabelle[i].wert(schlag, ergebnisplatz[i]);
                 platz += Feld_Hoechstens(ergebnistexte[i]);
             }
         char* z = puffer.Platz(platz);
@@ -252,7 +294,16 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         if (r.berechnet) {
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
                 *z++ = ';';
-                z = Ergebnistabelle[i].art == Art::Zahl ? Zahl_Setzen(z, ergebnistexte[i]) : Feld_Setzen(z, ergebnistexte[i]);
+                if (geschrieben[i]) {
+                    z = std::copy(ergebnistexte[i].begin(), ergebnistexte[i].end(), z);
+                } else if (Ergebnistabelle[i].art == Art::Zahl) {
+                    z = Zahl_Setzen(z, ergebnistexte[i]);
+                } else {
+                    char* const anfang = z;
+                    z = Feld_Setzen(z, ergebnistexte[i]);
+                    if (Ergebnistabelle[i].nurBemerkungen)
+                        bemerkungszellen.Merken(i, bemerkungen, std::string_view(anfang, static_cast<std::size_t>(z - anfang)));
+                }
             }
         } else {
             z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');

@@ -76,6 +76,8 @@ struct Ergebnisspalte {
     // The column's text: a box of the result window, or made in `platz`
     // (which keeps its room from row to row); nullptr: the messages of the row.
     std::string_view (*wert)(const Berechneter_Schlag&, std::string& platz);
+    // The text depends on nothing but the numbers of the remarks shown.
+    bool nurBemerkungen = false;
 };
 
 namespace spalten {
@@ -113,8 +115,8 @@ inline constexpr std::array<Ergebnisspalte, 23> Ergebnistabelle = {{
     {"1.a N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1aGabe>},
     {"1.b N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1bGabe>},
     {"2. N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N2Gabe>},
-    {"Bemerkungen Nr.", Art::Text, spalten::Bemerkungsnummern},
-    {"Bemerkungen", Art::Text, spalten::Bemerkungen},
+    {"Bemerkungen Nr.", Art::Text, spalten::Bemerkungsnummern, true},
+    {"Bemerkungen", Art::Text, spalten::Bemerkungen, true},
     {"Meldungen", Art::Text, nullptr},
 }};
 
