@@ -34,6 +34,12 @@ inline constexpr auto schlicht = [] {
                                          c == '[' || c == ']' || c == '<' || c == '>' || c == '%' || c == ' ';
     return t;
 }();
+// Blank and tab, which a reader drops at the ends of a field.
+inline constexpr auto rand = [] {
+    std::array<bool, 256> t{};
+    t[' '] = t['\t'] = true;
+    return t;
+}();
 // Characters that make a field need quotes.
 inline constexpr auto besonders = [] {
     std::array<bool, 256> t{};
@@ -60,22 +66,26 @@ bool Textmarke_Noetig(std::string_view f);
 // A number cell as the program wrote it: Feld_Setzen(z, f, true), which
 // takes a number as it stands unless it needs quotes.
 inline char* Zahl_Setzen(char* z, std::string_view f) {
-    if (f.size() > 24 || (!f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t')))
+    const std::size_t n = f.size();
+    if (n == 0) return z;
+    const char* const d = f.data();
+    using csv_intern::rand;
+    if (n > 24 || rand[static_cast<unsigned char>(d[0])] || rand[static_cast<unsigned char>(d[n - 1])])
         return Feld_Setzen_Allgemein(z, f, true);
-    char* const anfang = z;
     bool quoten = false;
-    for (const char c : f) {
-        quoten |= csv_intern::besonders[static_cast<unsigned char>(c)];
-        *z++ = c;
+    for (std::size_t i = 0; i < n; ++i) {
+        quoten |= csv_intern::besonders[static_cast<unsigned char>(d[i])];
+        z[i] = d[i];
     }
-    return quoten ? Feld_Setzen_Allgemein(anfang, f, true) : z;
+    return quoten ? Feld_Setzen_Allgemein(z, f, true) : z + n;
 }
 // Quotes, doubled quotes and the text mark: at most twice the field and three more.
 inline std::size_t Feld_Hoechstens(std::string_view f) { return 2 * f.size() + 3; }
 // Without blanks and tabs at the ends.
 inline std::string_view Getrimmt(std::string_view s) {
-    const auto rand = [](char c) { return c == ' ' || c == '\t'; };
-    if (s.empty() || (!rand(s.front()) && !rand(s.back()))) return s;
+    using csv_intern::rand;
+    if (s.empty() || (!rand[static_cast<unsigned char>(s.front())] && !rand[static_cast<unsigned char>(s.back())]))
+        return s;
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
