@@ -167,7 +167,7 @@ public:
 
     // An option group by the caption of its button or its number from 1; an
     // empty caption stands for a button the window does not show. Empty: none.
-    int Wahl(Spalte s, std::span<const std::string_view> beschriftungen) {
+    [[gnu::always_inline]] int Wahl(Spalte s, std::span<const std::string_view> beschriftungen) {
         const std::string_view w = Wert(s);
         if (w.empty()) return 0;
         int nr = 0;
