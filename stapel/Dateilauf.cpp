@@ -266,7 +266,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
                 const std::string* alt = Ergebnistabelle[i].nurBemerkungen ? bemerkungszellen.Suchen(i, bemerkungen) : nullptr;
                 geschrieben[i] = alt != nullptr;
-                ergebnistexte[i] = alt ? *alt : Ergebnistabelle[i].wert(schlag, ergebnisplatz[i]);
+                ergebnistexte[i] = alt ? *alt : Ergebnistabelle[i].Text(schlag, ergebnisplatz[i]);
                 platz += Feld_Hoechstens(ergebnistexte[i]);
             }
         char* z = puffer.Platz(platz);

@@ -20,7 +20,13 @@ constexpr bool In_Reihenfolge() {
     return true;
 }
 static_assert(In_Reihenfolge(), "an input column's place in the table is its Spalte");
-static_assert(Ergebnistabelle.back().wert == nullptr, "the messages come last");
+static_assert(Ergebnistabelle.back().Meldungen(), "the messages come last");
+constexpr bool Meldungen_Einmal() {
+    for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i)
+        if (Ergebnistabelle[i].Meldungen()) return false;
+    return true;
+}
+static_assert(Meldungen_Einmal(), "every other result column has its text");
 }  // namespace
 
 namespace spalten {

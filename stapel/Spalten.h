@@ -73,11 +73,18 @@ struct Berechneter_Schlag {
 struct Ergebnisspalte {
     const char* name;
     Art art;
-    // The column's text: a box of the result window, or made in `platz`
-    // (which keeps its room from row to row); nullptr: the messages of the row.
-    std::string_view (*wert)(const Berechneter_Schlag&, std::string& platz);
+    // The column's text: a box of the result window as it shows it, or made
+    // by `wert` in `platz` (which keeps its room from row to row). Neither:
+    // the messages of the row.
+    std::string Ergebnisanzeige::*kasten = nullptr;
+    std::string_view (*wert)(const Berechneter_Schlag&, std::string& platz) = nullptr;
     // The text depends on nothing but the numbers of the remarks shown.
     bool nurBemerkungen = false;
+
+    constexpr bool Meldungen() const { return kasten == nullptr && wert == nullptr; }
+    std::string_view Text(const Berechneter_Schlag& s, std::string& platz) const {
+        return kasten ? std::string_view(s.anzeige.*kasten) : wert(s, platz);
+    }
 };
 
 namespace spalten {
@@ -86,38 +93,34 @@ std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t);
 std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t);
 std::string_view Bemerkungsnummern(const Berechneter_Schlag& s, std::string& t);
 std::string_view Bemerkungen(const Berechneter_Schlag& s, std::string& t);
-template <std::string Ergebnisanzeige::*Kasten>
-std::string_view Box(const Berechneter_Schlag& s, std::string&) {
-    return s.anzeige.*Kasten;
-}
 }  // namespace spalten
 
 // Result columns behind the input columns, one per box of the result window,
 // then the remarks and the messages of the row.
 inline constexpr std::array<Ergebnisspalte, 23> Ergebnistabelle = {{
-    {"Boden-Nmin 0..30 cm", Art::Zahl, spalten::Nmin0_30},
-    {"Boden-Nmin 30..60 cm", Art::Zahl, spalten::Nmin30_60},
-    {"Nmin gesamt", Art::Zahl, spalten::NminGesamt},
-    {"Nmin-Korrektur Steingehalt", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_ST>},
-    {"Nmin-Korrektur Bodenartengruppe", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_BA>},
-    {"Nmin-Korrektur Ackerzahl", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_AZ>},
-    {"Nmin-Korrektur Bodentiefe", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_90>},
-    {"Nmin pflanzenverfügbar", Art::Zahl, spalten::Box<&Ergebnisanzeige::Nmin_Pfl>},
-    {"N-Basis-Sollwert", Art::Zahl, spalten::Box<&Ergebnisanzeige::NSoll>},
-    {"N-Sollwert-Korrektur Höhenlage", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_HOE>},
-    {"N-Sollwert-Korrektur Ertragserwartung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_ERT>},
-    {"N-Sollwert-Korrektur Sorte", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_So>},
-    {"N-Sollwert-Korrektur Bestandesentwicklung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_BeEn>},
-    {"N-Sollwert-Korrektur Halmstabilisator", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_Ha>},
-    {"N-Sollwert-Korrektur Vorfrucht", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_VF>},
-    {"N-Sollwert-Korrektur org. Düngung", Art::Zahl, spalten::Box<&Ergebnisanzeige::Kor_OD>},
-    {"korrigierter N-Sollwert", Art::Zahl, spalten::Box<&Ergebnisanzeige::NSoll_Kor>},
-    {"1.a N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1aGabe>},
-    {"1.b N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N1bGabe>},
-    {"2. N-Gabe", Art::Zahl, spalten::Box<&Ergebnisanzeige::N2Gabe>},
-    {"Bemerkungen Nr.", Art::Text, spalten::Bemerkungsnummern, true},
-    {"Bemerkungen", Art::Text, spalten::Bemerkungen, true},
-    {"Meldungen", Art::Text, nullptr},
+    {"Boden-Nmin 0..30 cm", Art::Zahl, nullptr, spalten::Nmin0_30},
+    {"Boden-Nmin 30..60 cm", Art::Zahl, nullptr, spalten::Nmin30_60},
+    {"Nmin gesamt", Art::Zahl, nullptr, spalten::NminGesamt},
+    {"Nmin-Korrektur Steingehalt", Art::Zahl, &Ergebnisanzeige::Kor_ST},
+    {"Nmin-Korrektur Bodenartengruppe", Art::Zahl, &Ergebnisanzeige::Kor_BA},
+    {"Nmin-Korrektur Ackerzahl", Art::Zahl, &Ergebnisanzeige::Kor_AZ},
+    {"Nmin-Korrektur Bodentiefe", Art::Zahl, &Ergebnisanzeige::Kor_90},
+    {"Nmin pflanzenverfügbar", Art::Zahl, &Ergebnisanzeige::Nmin_Pfl},
+    {"N-Basis-Sollwert", Art::Zahl, &Ergebnisanzeige::NSoll},
+    {"N-Sollwert-Korrektur Höhenlage", Art::Zahl, &Ergebnisanzeige::Kor_HOE},
+    {"N-Sollwert-Korrektur Ertragserwartung", Art::Zahl, &Ergebnisanzeige::Kor_ERT},
+    {"N-Sollwert-Korrektur Sorte", Art::Zahl, &Ergebnisanzeige::Kor_So},
+    {"N-Sollwert-Korrektur Bestandesentwicklung", Art::Zahl, &Ergebnisanzeige::Kor_BeEn},
+    {"N-Sollwert-Korrektur Halmstabilisator", Art::Zahl, &Ergebnisanzeige::Kor_Ha},
+    {"N-Sollwert-Korrektur Vorfrucht", Art::Zahl, &Ergebnisanzeige::Kor_VF},
+    {"N-Sollwert-Korrektur org. Düngung", Art::Zahl, &Ergebnisanzeige::Kor_OD},
+    {"korrigierter N-Sollwert", Art::Zahl, &Ergebnisanzeige::NSoll_Kor},
+    {"1.a N-Gabe", Art::Zahl, &Ergebnisanzeige::N1aGabe},
+    {"1.b N-Gabe", Art::Zahl, &Ergebnisanzeige::N1bGabe},
+    {"2. N-Gabe", Art::Zahl, &Ergebnisanzeige::N2Gabe},
+    {"Bemerkungen Nr.", Art::Text, nullptr, spalten::Bemerkungsnummern, true},
+    {"Bemerkungen", Art::Text, nullptr, spalten::Bemerkungen, true},
+    {"Meldungen", Art::Text},
 }};
 
 // The template's example field, one cell per input column.

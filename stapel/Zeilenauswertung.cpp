@@ -280,7 +280,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
         const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
         std::string platz;
         for (const auto& s : Ergebnistabelle)
-            if (s.wert) r.werte.emplace_back(s.wert(schlag, platz));
+            if (!s.Meldungen()) r.werte.emplace_back(s.Text(schlag, platz));
     }
     return r;
 }
