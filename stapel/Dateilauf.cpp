@@ -35,6 +35,12 @@ private:
     long anzahl_ = 0;
 };
 
+char* Kopieren(char* z, const char* von, const char* bis) {
+    const auto n = static_cast<std::size_t>(bis - von);
+    if (n) std::memcpy(z, von, n);
+    return z + n;
+}
+
 // The output collected until it is written: room is made without filling
 // it first, as every byte of it is written at once.
 class Ausgabepuffer {
@@ -275,11 +281,11 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             const char* von = leser.zeile.data();
             for (const std::size_t i : leser.formelfelder) {
                 if (!Textmarke_Noetig(f[i])) continue;
-                z = std::copy(von, f[i].data(), z);
+                z = Kopieren(z, von, f[i].data());
                 *z++ = '\'';
                 von = f[i].data();
             }
-            z = std::copy(von, leser.zeile.data() + leser.zeile.size(), z);
+            z = Kopieren(z, von, leser.zeile.data() + leser.zeile.size());
         } else if (ohneQuotes) {
             for (std::size_t i = 0; i < f.size(); ++i) {
                 if (i) *z++ = ';';
@@ -295,7 +301,7 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
                 *z++ = ';';
                 if (geschrieben[i]) {
-                    z = std::copy(ergebnistexte[i].begin(), ergebnistexte[i].end(), z);
+                    z = Kopieren(z, ergebnistexte[i].data(), ergebnistexte[i].data() + ergebnistexte[i].size());
                 } else if (Ergebnistabelle[i].art == Art::Zahl) {
                     z = Zahl_Setzen(z, ergebnistexte[i]);
                 } else {
