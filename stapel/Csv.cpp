@@ -256,6 +256,7 @@ void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     felder.clear();
     formelfelder.clear();
     bool ungetrimmt = true;
+    bool textmarke = false;
     const char* a = zeile.data();  // start of the field being read
     const char* p = a;
     const char* const e = a + zeile.size();
@@ -263,7 +264,10 @@ void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
         const std::string_view roh(a, static_cast<std::size_t>(ende - a));
         const std::string_view f = Getrimmt(roh);
         ungetrimmt = ungetrimmt && f.size() == roh.size();
-        if (!f.empty() && Formelzeichen(f.front())) formelfelder.push_back(felder.size());
+        if (!f.empty()) {
+            if (Formelzeichen(f.front())) formelfelder.push_back(felder.size());
+            textmarke = textmarke || f.front() == '\'';
+        }
         felder.push_back(f);
         a = ende + 1;
     };
@@ -290,6 +294,7 @@ void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     this->zeile = zeile;
     nurAscii = oder < 0x80;
     this->ungetrimmt = ungetrimmt;
+    this->textmarke = textmarke;
     offen_ = false;
     Abgeben(ziel);
 }

@@ -137,6 +137,7 @@ public:
     // The fields (by number) that begin with a character with which a
     // spreadsheet begins a formula; set with `zeile`.
     std::vector<std::size_t> formelfelder;
+    bool textmarke = false;  // a field begins with the text mark '; set with `zeile`
     long satzZeile = 0;     // line on which the record just read starts
     long satzEndzeile = 0;  // and the line on which it ends
     // Lines that hold more than blanks; a record without quoted line breaks

@@ -240,7 +240,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
                                       std::to_string(leser.satzEndzeile) +
                                       " der Datei sind eine Zeile, weil ein Feld in Anführungszeichen über das Zeilenende reicht)";
         } else {
-            Zeile_Auswerten(umgestellt ? Zellen(zellen) : Zellen(f), r);
+            // Cells cut from a line without quotes are trimmed already.
+            Zeile_Auswerten(umgestellt ? Zellen(zellen) : Zellen(f), r, !leser.zeile.empty() && !leser.textmarke);
         }
         if (jeZeile) jeZeile(r, umgestellt ? Zellen(zellen) : Zellen(f));
         if (r.berechnet) ++b.berechnet;

@@ -42,7 +42,9 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen);
 // The same into `r`, whose texts keep their room from field to field,
 // without `werte`: the result columns are taken from `r.anzeige` and
 // `r.eingabe` (stapel/Spalten.h).
-void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r);
+// `schlicht`: the cells are cut from one line without quotes, have no blanks
+// at their ends and none begins with the text mark '.
+void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r, bool schlicht = false);
 
 // Header and the winter wheat example, as a CSV text with byte-order mark.
 std::string Vorlage();

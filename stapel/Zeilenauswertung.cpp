@@ -153,12 +153,18 @@ const Kulturverzeichnis& Kulturen() {
 // is added to `fehler`.
 class Zeile {
 public:
-    Zeile(Zellen zellen, std::vector<std::string>& fehler) : z_(zellen), fehler(fehler) {
-        for (std::size_t i = 0; i < werte_.size(); ++i) {
+    Zeile(Zellen zellen, std::vector<std::string>& fehler, bool schlicht)
+        : z_(zellen), schlicht_(schlicht), fehler(fehler) {
+        if (schlicht) {
+            werte_ = zellen.data();
+            return;
+        }
+        for (std::size_t i = 0; i < eigeneWerte_.size(); ++i) {
             const std::string_view w = Getrimmt(z_[i]);
             const std::string_view o = Ohne_Textmarke(w);
-            werte_[i] = o.size() == w.size() ? w : Getrimmt(o);
+            eigeneWerte_[i] = o.size() == w.size() ? w : Getrimmt(o);
         }
+        werte_ = eigeneWerte_.data();
     }
 
     // A cell as the window would take it: without blanks at its ends and
@@ -175,6 +181,10 @@ public:
             ++nr;
             if (!b.empty() && w == b) return nr;
         }
+        // The number of a button, written as a single digit.
+        if (const int n = w[0] - '0'; w.size() == 1 && n >= 1 && n <= static_cast<int>(beschriftungen.size()) &&
+                                      !beschriftungen[static_cast<std::size_t>(n - 1)].empty())
+            return n;
         return Wahl_Sonst(s, w, beschriftungen);
     }
 
@@ -241,7 +251,7 @@ public:
 
     void Name(Spalte s) {
         const std::string_view w = z_[s];
-        if (w.find('\n') != std::string_view::npos || w.find('\r') != std::string_view::npos)
+        if (!schlicht_ && (w.find('\n') != std::string_view::npos || w.find('\r') != std::string_view::npos))
             fehler.push_back(Name_der(s) + ": Zeilenumbruch ist nicht möglich");
         else if (w.size() > 30 && Textlaenge(w) > 30)  // a text is never longer than its bytes
             fehler.push_back(Name_der(s) + ": höchstens 30 Zeichen");
@@ -249,7 +259,9 @@ public:
 
 private:
     Zellen z_;
-    std::array<std::string_view, Eingabetabelle.size()> werte_;
+    bool schlicht_;  // cut from one line: no line breaks
+    const std::string_view* werte_;
+    std::array<std::string_view, Eingabetabelle.size()> eigeneWerte_;
 
 public:
     std::vector<std::string>& fehler;
@@ -285,7 +297,7 @@ Zeilenergebnis Zeile_Auswerten(const std::vector<std::string>& zellen) {
     return r;
 }
 
-void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r) {
+void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r, bool schlicht) {
     r.berechnet = false;
     r.werte.clear();
     r.meldungen.clear();
@@ -296,7 +308,7 @@ void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r) {
                               std::to_string(Eingabetabelle.size()));
         return;
     }
-    Zeile z(zellen, r.meldungen);
+    Zeile z(zellen, r.meldungen, schlicht);
     Eingabedaten& e = r.eingabe;
     z.Name(Betrieb);
     z.Name(Schlag);
