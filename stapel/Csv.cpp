@@ -260,16 +260,22 @@ void Leser::Zeile_Teilen(std::string_view zeile, Ziel& ziel) {
     const char* a = zeile.data();  // start of the field being read
     const char* p = a;
     const char* const e = a + zeile.size();
-    const auto feld = [&](const char* ende) {
-        const std::string_view roh(a, static_cast<std::size_t>(ende - a));
-        const std::string_view f = Getrimmt(roh);
-        ungetrimmt = ungetrimmt && f.size() == roh.size();
+    const auto feld = [&](const char* ende) __attribute__((always_inline)) {
+        std::string_view f(a, static_cast<std::size_t>(ende - a));
+        a = ende + 1;
         if (!f.empty()) {
-            if (Formelzeichen(f.front())) formelfelder.push_back(felder.size());
-            textmarke = textmarke || f.front() == '\'';
+            // Blank and tab are the characters dropped at the ends.
+            if (csv_intern::rand[static_cast<unsigned char>(f.front())] ||
+                csv_intern::rand[static_cast<unsigned char>(f.back())]) {
+                f = Getrimmt(f);
+                ungetrimmt = false;
+            }
+            if (!f.empty()) {
+                if (Formelzeichen(f.front())) formelfelder.push_back(felder.size());
+                textmarke = textmarke || f.front() == '\'';
+            }
         }
         felder.push_back(f);
-        a = ende + 1;
     };
     unsigned oder = 0;
 #if defined(__SSE2__)
