@@ -1,7 +1,10 @@
 #include "core/Tabellen.h"
 
+#include <array>
+#include <iterator>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/Tabellendaten.h"
 
@@ -12,31 +15,82 @@ void Tabelle::Indexfehler(int zeile, int spalte) {
                          "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " + std::to_string(spalte));
 }
 
-namespace {
-template <std::size_t Z, std::size_t S>
-constexpr Tabelle Aus(const std::string_view (&feld)[Z][S]) {
-    return Tabelle(&feld[0][0], static_cast<int>(Z), static_cast<int>(S));
+// Builds the seven tables of the data set, each with room for the numbers
+// of its cells.
+struct Tabellenzahlen {
+    // Room for the numbers of the cells of one table (one per data array).
+    template <const auto& Feld>
+    struct Zahlen {
+        static inline Zellzahl zellen[std::size(Feld) * std::size(Feld[0])];
+    };
+
+    template <const auto& Feld>
+    static constexpr Tabelle Aus() {
+        return Tabelle(&Feld[0][0], static_cast<int>(std::size(Feld)), static_cast<int>(std::size(Feld[0])),
+                       Zahlen<Feld>::zellen);
+    }
+};
+
+constinit const Tabelle Kulturtabelle = Tabellenzahlen::Aus<daten::KulturDaten>();
+constinit const Tabelle Sortentabelle = Tabellenzahlen::Aus<daten::SortenDaten>();
+constinit const Tabelle Duengertabelle = Tabellenzahlen::Aus<daten::DuengerDaten>();
+constinit const Tabelle Bemerkungstabelle = Tabellenzahlen::Aus<daten::BemerkungsDaten>();
+constinit const Tabelle Vorfruchttabelle = Tabellenzahlen::Aus<daten::VorfruchtDaten>();
+constinit const Tabelle Bodenparameter = Tabellenzahlen::Aus<daten::BodenDaten>();
+constinit const Tabelle Rapsparameter = Tabellenzahlen::Aus<daten::RapsDaten>();
+
+bool Tabelle::Zahlen_Lesen() {
+    for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle, &Vorfruchttabelle,
+                             &Bodenparameter, &Rapsparameter}) {
+        const std::size_t n = static_cast<std::size_t>(t->zeilen_) * static_cast<std::size_t>(t->spalten_);
+        for (std::size_t i = 0; i < n; ++i) {
+            Zellzahl& z = t->zahlen_[i];
+            z.zahl = Zahl_Streng_Lesbar(t->zellen_[i], z.streng);
+            z.praefix = Zahl_Praefix(t->zellen_[i]);
+        }
+    }
+    return true;
 }
-}  // namespace
-
-constinit const Tabelle Kulturtabelle = Aus(daten::KulturDaten);
-constinit const Tabelle Sortentabelle = Aus(daten::SortenDaten);
-constinit const Tabelle Duengertabelle = Aus(daten::DuengerDaten);
-constinit const Tabelle Bemerkungstabelle = Aus(daten::BemerkungsDaten);
-constinit const Tabelle Vorfruchttabelle = Aus(daten::VorfruchtDaten);
-constinit const Tabelle Bodenparameter = Aus(daten::BodenDaten);
-constinit const Tabelle Rapsparameter = Aus(daten::RapsDaten);
 
 namespace {
+
+// The names of one table spread over slots by their length and three of
+// their characters; a slot holds its few names with their values, and a
+// name is found by comparing it whole with the names of its slot.
+template <class Wert>
+class Namensverzeichnis {
+public:
+    const Wert* Finden(std::string_view name) const {
+        for (const auto& [n, w] : plaetze_[Platz(name)])
+            if (n == name) return &w;
+        return nullptr;
+    }
+    // The value of the name, a new one (Wert{}) when the name is not there yet.
+    Wert& Eintrag(std::string_view name) {
+        auto& platz = plaetze_[Platz(name)];
+        for (auto& [n, w] : platz)
+            if (n == name) return w;
+        return platz.emplace_back(name, Wert{}).second;
+    }
+
+private:
+    static constexpr std::size_t Plaetze = 512;
+    static std::size_t Platz(std::string_view n) {
+        if (n.empty()) return 0;
+        const auto z = [&](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(n[i])); };
+        return (n.size() * 31 + z(0) * 7 + z(n.size() / 2) * 3 + z(n.size() - 1)) % Plaetze;
+    }
+    std::array<std::vector<std::pair<std::string_view, Wert>>, Plaetze> plaetze_;
+};
 
 // Name indices of the walked tables. They give the same rows as walking the
 // tables from the top to the empty end row: the first crop of a name, all
 // variety rows of a crop in table order, the last previous-crop row of a
 // name.
 struct Namensindex {
-    std::unordered_map<std::string_view, Integer> ersteKultur;
-    std::unordered_map<std::string_view, std::vector<Integer>> sorten;
-    std::unordered_map<std::string_view, Integer> letzteVorfrucht;
+    Namensverzeichnis<Integer> ersteKultur;
+    Namensverzeichnis<std::vector<Integer>> sorten;
+    Namensverzeichnis<Integer> letzteVorfrucht;
 };
 
 Namensindex Index_Bauen() {
@@ -44,16 +98,17 @@ Namensindex Index_Bauen() {
     for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
         const auto n = Kulturtabelle(z, kultur::Name);
         if (n.empty()) break;
-        idx.ersteKultur.emplace(n, static_cast<Integer>(z));
+        Integer& zeile = idx.ersteKultur.Eintrag(n);
+        if (zeile == 0) zeile = static_cast<Integer>(z);
     }
     for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
         if (Sortentabelle(z, sorte::Sortenname).empty()) break;
-        idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
+        idx.sorten.Eintrag(Sortentabelle(z, sorte::Kulturname)).push_back(static_cast<Integer>(z));
     }
     for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
         const auto n = Vorfruchttabelle(z, vorfrucht::Name);
         if (n.empty()) break;
-        idx.letzteVorfrucht[n] = static_cast<Integer>(z);
+        idx.letzteVorfrucht.Eintrag(n) = static_cast<Integer>(z);
     }
     return idx;
 }
@@ -70,15 +125,13 @@ const std::vector<Integer> keineSorten;
 void Tabellen_Fuellen() { Index(); }
 
 Integer Kultur_Suchen(std::string_view name) {
-    const auto& m = Index().ersteKultur;
-    const auto it = m.find(name);
-    return it == m.end() ? Integer{0} : it->second;
+    const Integer* z = Index().ersteKultur.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 const std::vector<Integer>& Sorten_der_Kultur(std::string_view kulturname) {
-    const auto& m = Index().sorten;
-    const auto it = m.find(kulturname);
-    return it == m.end() ? keineSorten : it->second;
+    const auto* zeilen = Index().sorten.Finden(kulturname);
+    return zeilen == nullptr ? keineSorten : *zeilen;
 }
 
 std::string Sorten_Listentext(int zeile) {
@@ -90,9 +143,27 @@ std::string Sorten_Listentext(int zeile) {
     return text;
 }
 
+namespace {
+// Whether the list text of variety row `zeile` is `text`, compared piece by
+// piece as Sorten_Listentext puts it together.
+bool Listentext_Ist(int zeile, std::string_view text) {
+    const auto name = Sortentabelle(zeile, sorte::Sortenname);
+    auto klasse = Sortentabelle(zeile, sorte::Klasse);
+    while (!klasse.empty() && klasse.front() == ' ') klasse.remove_prefix(1);
+    if (text.size() != name.size() + 1 + klasse.size() || !text.starts_with(name) || text[name.size()] != ' ')
+        return false;
+    text.remove_prefix(name.size() + 1);
+    for (std::size_t i = 0; i < klasse.size(); ++i) {
+        const char c = klasse[i];
+        if (text[i] != ((c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c)) return false;
+    }
+    return true;
+}
+}  // namespace
+
 Integer Sorte_Suchen(std::string_view kulturname, std::string_view text) {
     for (Integer z : Sorten_der_Kultur(kulturname))
-        if (Sorten_Listentext(z) == text) return z;
+        if (Listentext_Ist(z, text)) return z;
     return 0;
 }
 
@@ -106,9 +177,8 @@ Integer Duenger_Suchen(std::string_view name) {
 }
 
 Integer Vorfrucht_Suchen(std::string_view name) {
-    const auto& m = Index().letzteVorfrucht;
-    const auto it = m.find(name);
-    return it == m.end() ? Integer{0} : it->second;
+    const Integer* z = Index().letzteVorfrucht.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 std::pair<std::string_view, std::string_view> Bemerkung(int nummer) {

@@ -11,6 +11,16 @@
 
 namespace nodra {
 
+struct Tabellenzahlen;
+
+// A cell read as a number once: its strict reading (when it is a number)
+// and its prefix reading.
+struct Zellzahl {
+    double streng = 0.0;
+    double praefix = 0.0;
+    bool zahl = false;
+};
+
 class Tabelle {
 public:
     constexpr Tabelle() = default;
@@ -19,22 +29,54 @@ public:
 
     // Cell (row, column), both from 1. Outside the table (an empty table
     // included) an index error of the calculation's kind.
-    std::string_view operator()(int zeile, int spalte) const {
-        if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
-            Indexfehler(zeile, spalte);
-        return zellen_[static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
-                       static_cast<std::size_t>(spalte - 1)];
+    std::string_view operator()(int zeile, int spalte) const { return zellen_[Stelle(zeile, spalte)]; }
+
+    // The cell read as a number, as Zahl_Streng and Zahl_Praefix read its
+    // text, with the same value or error. The seven tables of the data set
+    // read every cell once, on first use, and keep the numbers.
+    double Streng(int zeile, int spalte) const {
+        const std::size_t i = Stelle(zeile, spalte);  // a cell outside fails here
+        if (const Zellzahl* z = Zahlen(); z != nullptr && z[i].zahl) return z[i].streng;
+        return Zahl_Streng(zellen_[i]);  // no kept numbers, or no number: the text's own error
+    }
+    double Praefix(int zeile, int spalte) const {
+        const std::size_t i = Stelle(zeile, spalte);
+        if (const Zellzahl* z = Zahlen(); z != nullptr) return z[i].praefix;
+        return Zahl_Praefix(zellen_[i]);
     }
 
     int Zeilen() const { return zeilen_; }
     int Spalten() const { return spalten_; }
 
 private:
+    friend struct Tabellenzahlen;
+    constexpr Tabelle(const std::string_view* zellen, int zeilen, int spalten, Zellzahl* zahlen)
+        : zellen_(zellen), zeilen_(zeilen), spalten_(spalten), zahlen_(zahlen) {}
+
+    // The kept numbers of the cells, read at the first use; none for a table
+    // outside the data set.
+    const Zellzahl* Zahlen() const {
+        if (zahlen_ == nullptr) return nullptr;
+        static const bool gelesen = Zahlen_Lesen();
+        (void)gelesen;
+        return zahlen_;
+    }
+    static bool Zahlen_Lesen();
+
     [[noreturn]] static void Indexfehler(int zeile, int spalte);
+
+    // Place of the cell in `zellen_`; outside the table an index error.
+    std::size_t Stelle(int zeile, int spalte) const {
+        if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
+            Indexfehler(zeile, spalte);
+        return static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
+               static_cast<std::size_t>(spalte - 1);
+    }
 
     const std::string_view* zellen_ = nullptr;
     int zeilen_ = 0;
     int spalten_ = 0;
+    Zellzahl* zahlen_ = nullptr;  // one per cell, filled by Zahlen_Lesen
 };
 
 // The seven tables over the compiled-in data set: constant, ready before

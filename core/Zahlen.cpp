@@ -118,8 +118,14 @@ bool PraefixSchnell(std::string_view t, double& wert) {
 
 }  // namespace
 
-double Zahl_Streng(std::string_view text) {
-    if (double w = 0.0; GanzeZahlSchnell(text, w) || KommaZahlSchnell(text, w)) return w;
+namespace {
+
+enum class Lesung { Zahl, Keine_Zahl, Zu_Gross };
+
+// Strict reading without throwing; Zahl_Streng turns the outcome into its
+// value or error.
+Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
+    if (GanzeZahlSchnell(text, ergebnis) || KommaZahlSchnell(text, ergebnis)) return Lesung::Zahl;
     std::size_t a = 0;
     std::size_t e = text.size();
     while (a < e && text[a] == ' ') ++a;
@@ -139,24 +145,45 @@ double Zahl_Streng(std::string_view text) {
             zahl.push_back(c);
             ++ganzeZiffern;
         } else if (c != '.') {  // thousands separator, skipped
-            Konvertierungsfehler(text);
+            return Lesung::Keine_Zahl;
         }
     }
-    if (ganzeZiffern == 0) Konvertierungsfehler(text);
+    if (ganzeZiffern == 0) return Lesung::Keine_Zahl;
     if (i < kern.size()) {  // decimal comma
         ++i;
         std::size_t bruchZiffern = 0;
         zahl.push_back('.');
         for (; i < kern.size(); ++i) {
-            if (!IstZiffer(kern[i])) Konvertierungsfehler(text);
+            if (!IstZiffer(kern[i])) return Lesung::Keine_Zahl;
             zahl.push_back(kern[i]);
             ++bruchZiffern;
         }
-        if (bruchZiffern == 0) Konvertierungsfehler(text);
+        if (bruchZiffern == 0) return Lesung::Keine_Zahl;
     }
     const double wert = AlsDouble(zahl);
-    if (!std::isfinite(wert)) Ueberlauf("Zahl zu gross");
+    if (!std::isfinite(wert)) return Lesung::Zu_Gross;
+    ergebnis = wert;
+    return Lesung::Zahl;
+}
+
+}  // namespace
+
+double Zahl_Streng(std::string_view text) {
+    double wert = 0.0;
+    switch (Streng_Lesen(text, wert)) {
+        case Lesung::Zahl: break;
+        case Lesung::Keine_Zahl: Konvertierungsfehler(text);
+        case Lesung::Zu_Gross: Ueberlauf("Zahl zu gross");
+    }
     return wert;
+}
+
+bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept {
+    try {
+        return Streng_Lesen(text, wert) == Lesung::Zahl;
+    } catch (...) {  // no memory for the number's text: Zahl_Streng fails as well
+        return false;
+    }
 }
 
 double Zahl_Praefix(std::string_view text) noexcept {
@@ -216,6 +243,11 @@ double Zahl_Praefix(std::string_view text) noexcept {
 }
 
 Integer Rund_Gerade(double wert) {
+    // A whole number in range, the usual case, is itself.
+    if (wert >= -32768.0 && wert <= 32767.0) {
+        const int ganz = static_cast<int>(wert);
+        if (ganz == wert) return static_cast<Integer>(ganz);
+    }
     // Far outside the Integer range (infinity and NaN included): overflow.
     if (!(wert > -40000.0 && wert < 40000.0)) Ueberlauf("Ueberlauf bei der Rundung");
     const double unten = std::floor(wert);
@@ -230,33 +262,76 @@ Integer Rund_Gerade(double wert) {
     return static_cast<Integer>(ergebnis);
 }
 
+namespace {
+
+// Rounding well away from a half: there the 15-digit rounding of Rund_Text
+// cannot change the result, so the scaled value is rounded directly. Gives
+// the rounded value times 10^nachkommastellen as a whole number without its
+// sign (`betrag`), or false where the long way is needed.
+bool RundSchnell(double wert, int nachkommastellen, long& betrag) {
+    const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
+    if (!(skaliert < 1e6)) return false;  // large, infinite or not a number
+    // Not negative and below 1e6: cutting off the fraction is the floor.
+    const double unten = static_cast<double>(static_cast<long>(skaliert));
+    const double bruch = skaliert - unten;
+    if (!(std::fabs(bruch - 0.5) > 1e-6)) return false;
+    betrag = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
+    return true;
+}
+
+// As RundSchnell, and an exact half of the scaled value as well: it rounds
+// away from zero. Its text of 15 digits is that half itself: the half has at
+// most 7 digits, and the value scaled by 10 lies within a rounding step of a
+// Double (2^-53 of it) of the half, far less than half a step in the 15th
+// digit.
+bool RundSchnellMitHaelften(double wert, int nachkommastellen, long& betrag) {
+    if (RundSchnell(wert, nachkommastellen, betrag)) return true;
+    const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
+    if (!(skaliert < 1e6)) return false;
+    const double unten = static_cast<double>(static_cast<long>(skaliert));
+    if (skaliert - unten != 0.5) return false;
+    betrag = static_cast<long>(unten) + 1;
+    return true;
+}
+
+int Stellen(int nachkommastellen) { return nachkommastellen < 0 ? 0 : nachkommastellen > 1 ? 1 : nachkommastellen; }
+
+}  // namespace
+
+double Rund_Zahl(double wert, int nachkommastellen) {
+    nachkommastellen = Stellen(nachkommastellen);
+    long n = 0;
+    if (!RundSchnellMitHaelften(wert, nachkommastellen, n)) return Zahl_Streng(Rund_Text(wert, nachkommastellen));
+    // The text is "0" (or "0,0") for zero, else the sign for a negative
+    // value and the digits; reading it gives these values.
+    if (n == 0) return 0.0;
+    const double betrag = nachkommastellen ? static_cast<double>(n) / 10.0 : static_cast<double>(n);
+    return wert < 0 ? -betrag : betrag;
+}
+
+double Rund_Zahl_Praefix(double wert) {
+    long n = 0;
+    if (!RundSchnellMitHaelften(wert, 0, n)) return Zahl_Praefix(Rund_Text(wert, 0));
+    if (n == 0) return 0.0;
+    return wert < 0 ? -static_cast<double>(n) : static_cast<double>(n);
+}
+
 std::string Rund_Text(double wert, int nachkommastellen) {
     if (!std::isfinite(wert)) Ueberlauf("Zahl nicht darstellbar");
-    if (nachkommastellen < 0) nachkommastellen = 0;
-    if (nachkommastellen > 1) nachkommastellen = 1;
+    nachkommastellen = Stellen(nachkommastellen);
 
-    // Fast path: well away from a half, the 15-digit rounding below cannot
-    // change the result, so round the scaled value directly.
-    {
-        const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
-        if (skaliert < 1e6) {
-            const double unten = std::floor(skaliert);
-            const double bruch = skaliert - unten;
-            if (std::fabs(bruch - 0.5) > 1e-6) {
-                const long n = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
-                char puffer[32];
-                char* p = puffer;
-                if (wert < 0 && n != 0) *p++ = '-';
-                if (nachkommastellen == 0) {
-                    p = std::to_chars(p, puffer + sizeof puffer, n).ptr;
-                } else {
-                    p = std::to_chars(p, puffer + sizeof puffer, n / 10).ptr;
-                    *p++ = ',';
-                    *p++ = static_cast<char>('0' + n % 10);
-                }
-                return std::string(puffer, p);
-            }
+    if (long n = 0; RundSchnell(wert, nachkommastellen, n)) {
+        char puffer[32];
+        char* p = puffer;
+        if (wert < 0 && n != 0) *p++ = '-';
+        if (nachkommastellen == 0) {
+            p = std::to_chars(p, puffer + sizeof puffer, n).ptr;
+        } else {
+            p = std::to_chars(p, puffer + sizeof puffer, n / 10).ptr;
+            *p++ = ',';
+            *p++ = static_cast<char>('0' + n % 10);
         }
+        return std::string(puffer, p);
     }
 
     // 15 significant digits: d.dddddddddddddde+XXX
@@ -321,19 +396,13 @@ Integer Rund5(Integer wert) {
         if (betrag > 32767) Ueberlauf("Ueberlauf bei der Rundung auf 5");
         return Negativ(Rund5(static_cast<Integer>(betrag)));
     }
-    const std::string text = std::to_string(wert);
-    std::string kopf = text.substr(0, text.size() - 1);
-    char letzte = text.back();
-    if (letzte == '8' || letzte == '9') {
-        const double k = Zahl_Praefix(kopf) + 1.0;
-        kopf = std::to_string(static_cast<long>(k));
-        letzte = '0';
-    } else if (letzte <= '2') {
-        letzte = '0';
-    } else {
-        letzte = '5';
-    }
-    return Rund_Gerade(Zahl_Praefix(kopf + letzte));
+    // The last decimal digit decides: 0-2 down to 0, 3-7 to 5, 8-9 up to
+    // the next ten.
+    const int zehner = wert / 10;
+    const int letzte = wert % 10;
+    const int ergebnis = letzte >= 8 ? (zehner + 1) * 10 : letzte <= 2 ? zehner * 10 : zehner * 10 + 5;
+    if (ergebnis > 32767) Ueberlauf("Ueberlauf bei der Rundung");
+    return static_cast<Integer>(ergebnis);
 }
 
 namespace {

@@ -35,6 +35,10 @@ private:
 // not sign, digits or one decimal comma is a conversion error.
 double Zahl_Streng(std::string_view text);
 
+// The same reading without an error: true and the value where Zahl_Streng
+// gives a value, false where it fails.
+bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept;
+
 // Prefix reading: blanks, tabs and line feeds are skipped everywhere, then the
 // longest leading number with a decimal point and optional exponent (E or D)
 // is read. Never fails: a text without a number reads as 0. Values beyond the
@@ -51,8 +55,15 @@ Integer Rund_Gerade(double wert);
 // overflow error.
 std::string Rund_Text(double wert, int nachkommastellen);
 
-// Nearest multiple of 5, worked on the decimal text of the number (12 -> 10,
-// 13 -> 15, 98 -> 100). Negative numbers are rounded like their absolute
+// The rounded text read back as a number, without forming the text where it
+// is not needed: Rund_Zahl gives what Zahl_Streng(Rund_Text(wert, n)) gives,
+// Rund_Zahl_Praefix what Zahl_Praefix(Rund_Text(wert, 0)) gives, values and
+// errors alike.
+double Rund_Zahl(double wert, int nachkommastellen);
+double Rund_Zahl_Praefix(double wert);
+
+// Nearest multiple of 5 by the last decimal digit (12 -> 10, 13 -> 15,
+// 98 -> 100). Negative numbers are rounded like their absolute
 // value. A result beyond the Integer range is an overflow error.
 Integer Rund5(Integer wert);
 
