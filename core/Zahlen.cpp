@@ -242,12 +242,7 @@ double Zahl_Praefix(std::string_view text) noexcept {
     return AlsDouble(zahl);
 }
 
-Integer Rund_Gerade(double wert) {
-    // A whole number in range, the usual case, is itself.
-    if (wert >= -32768.0 && wert <= 32767.0) {
-        const int ganz = static_cast<int>(wert);
-        if (ganz == wert) return static_cast<Integer>(ganz);
-    }
+Integer Rund_Gerade_Allgemein(double wert) {
     // Far outside the Integer range (infinity and NaN included): overflow.
     if (!(wert > -40000.0 && wert < 40000.0)) Ueberlauf("Ueberlauf bei der Rundung");
     const double unten = std::floor(wert);

@@ -46,8 +46,17 @@ bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept;
 double Zahl_Praefix(std::string_view text) noexcept;
 
 // Nearest whole number, halves to the even neighbour; outside -32768..32767
-// (or not a number) an overflow error.
-Integer Rund_Gerade(double wert);
+// (or not a number) an overflow error. Rund_Gerade_Allgemein works every
+// value; Rund_Gerade gives a whole number back itself and passes the rest on.
+Integer Rund_Gerade_Allgemein(double wert);
+inline Integer Rund_Gerade(double wert) {
+    // A whole number in range, the usual case, is itself.
+    if (wert >= -32768.0 && wert <= 32767.0) {
+        const int ganz = static_cast<int>(wert);
+        if (ganz == wert) return static_cast<Integer>(ganz);
+    }
+    return Rund_Gerade_Allgemein(wert);
+}
 
 // Fixed number of decimals (0 or 1), halves away from zero, decimal comma.
 // The value is first taken to 15 significant decimal digits, so that a value

@@ -68,7 +68,7 @@ TEST(Anzeige, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
     Ergebnisanzeige a = Ergebnis_Anzeigen(e);
     EXPECT_EQ(a.Bemerkungsnummern, (std::vector<int>{93, 102}));
     EXPECT_EQ(a.Bemerkungszeilen,
-              (std::vector<std::string>{"- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den",
+              (std::vector<std::string_view>{"- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den",
                                         "  Nmin-Gehalten der Schicht 0-30 und 30-60 cm berechnet und in DE einbezogen.",
                                         "- N-Düngung im zeitigen Frühjahr. Weitere N-Düngung nach Blattanalyse."}));
     e.N1aGabe = 30;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <set>
+#include <string>
 
 using namespace nodra;
 
@@ -315,4 +318,49 @@ TEST(Tabellen, Boden_und_Rapsparameter) {
     for (int s = 1; s <= 43; ++s) EXPECT_EQ(Bodenparameter(1, s), boden[s - 1]) << s;
     const char* raps[] = {"25", "55", "150", "250", "10", "0", "-30", "-60", "20", "20", "-20", "-40"};
     for (int s = 1; s <= 12; ++s) EXPECT_EQ(Rapsparameter(1, s), raps[s - 1]) << s;
+}
+
+// The numbers kept for the cells equal the readings of their texts, errors
+// included, in every cell of every table; outside a table the index error.
+TEST(Tabellen, ZellzahlenWieDieGelesenenTexte) {
+    const auto ausgang = [](auto&& f) -> std::string {
+        try {
+            const double w = f();
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &w, sizeof bits);
+            return std::to_string(bits);
+        } catch (const Laufzeitfehler& e) {
+            return "Fehler " + std::to_string(static_cast<int>(e.art())) + ": " + e.what();
+        }
+    };
+    int keineZahl = 0;
+    for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle,
+                             &Vorfruchttabelle, &Bodenparameter, &Rapsparameter})
+        for (int z = 0; z <= t->Zeilen() + 1; ++z)
+            for (int s = 0; s <= t->Spalten() + 1; ++s) {
+                const std::string streng = ausgang([&] { return Zahl_Streng((*t)(z, s)); });
+                ASSERT_EQ(ausgang([&] { return t->Streng(z, s); }), streng) << z << ", " << s;
+                ASSERT_EQ(ausgang([&] { return t->Praefix(z, s); }), ausgang([&] { return Zahl_Praefix((*t)(z, s)); }))
+                    << z << ", " << s;
+                keineZahl += streng.starts_with("Fehler 0");
+            }
+    EXPECT_GT(keineZahl, 100);  // names, captions and empty cells
+    EXPECT_THROW(Tabelle().Streng(1, 1), Laufzeitfehler);
+}
+
+// The variety lookup compares the list text piece by piece; it finds what
+// comparing the whole list text finds.
+TEST(Tabellen, SorteSuchenWieDerListentext) {
+    const auto gesucht = [](std::string_view kultur, const std::string& text) {
+        for (Integer k : Sorten_der_Kultur(kultur))
+            if (Sorten_Listentext(k) == text) return k;
+        return Integer{0};
+    };
+    for (int z = 1; z <= 151; ++z) {
+        const auto kultur = Sortentabelle(z, sorte::Kulturname);
+        const std::string text = Sorten_Listentext(z);
+        for (const std::string& t : {text, text + " ", text.substr(0, text.size() - 1), " " + text})
+            EXPECT_EQ(Sorte_Suchen(kultur, t), gesucht(kultur, t)) << t;
+        EXPECT_NE(Sorte_Suchen(kultur, text), 0) << text;
+    }
 }

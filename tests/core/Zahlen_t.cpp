@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 using namespace nodra;
 
@@ -161,4 +166,113 @@ TEST(Single, SpeichernRundetAuf32Bit) {
     EXPECT_EQ(Als_Single(19.3), 19.3F);
     EXPECT_NE(static_cast<double>(Als_Single(19.3)), 19.3);
     EXPECT_TRUE(Ueberlauf([] { Als_Single(1e300); }));
+}
+
+// The shortcuts without a text must give exactly what the way over the text
+// gives: the same bits of the value, or the same error.
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int Zufallsfaelle = 200'000;
+#else
+constexpr int Zufallsfaelle = 1'000'000;
+#endif
+
+// Value bits, or error kind and text.
+template <class F>
+std::string Ausgang(F&& f) {
+    try {
+        const double w = f();
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &w, sizeof bits);
+        return std::to_string(bits);
+    } catch (const Laufzeitfehler& e) {
+        return "Fehler " + std::to_string(static_cast<int>(e.art())) + ": " + e.what();
+    }
+}
+
+// Rounding to 5 as it was first written, on the decimal text.
+Integer Rund5_ueber_Text(Integer wert) {
+    if (wert < 0) {
+        const int betrag = -static_cast<int>(wert);
+        if (betrag > 32767) throw Laufzeitfehler(Laufzeitfehler::Art::Ueberlauf, "Ueberlauf bei der Rundung auf 5");
+        return Negativ(Rund5_ueber_Text(static_cast<Integer>(betrag)));
+    }
+    const std::string text = std::to_string(wert);
+    std::string kopf = text.substr(0, text.size() - 1);
+    char letzte = text.back();
+    if (letzte == '8' || letzte == '9') {
+        kopf = std::to_string(static_cast<long>(Zahl_Praefix(kopf) + 1.0));
+        letzte = '0';
+    } else {
+        letzte = letzte <= '2' ? '0' : '5';
+    }
+    return Rund_Gerade(Zahl_Praefix(kopf + letzte));
+}
+
+void Rundungen_Vergleichen(double x) {
+    for (int n : {0, 1})
+        ASSERT_EQ(Ausgang([&] { return Rund_Zahl(x, n); }), Ausgang([&] { return Zahl_Streng(Rund_Text(x, n)); }))
+            << x << " auf " << n;
+    ASSERT_EQ(Ausgang([&] { return Rund_Zahl_Praefix(x); }), Ausgang([&] { return Zahl_Praefix(Rund_Text(x, 0)); }))
+        << x;
+}
+
+}  // namespace
+
+TEST(Rund5, GleichDerRundungAmTextFuerJedeGanzzahl) {
+    for (int n = -32768; n <= 32767; ++n) {
+        const auto w = static_cast<Integer>(n);
+        ASSERT_EQ(Ausgang([&] { return static_cast<double>(Rund5(w)); }),
+                  Ausgang([&] { return static_cast<double>(Rund5_ueber_Text(w)); }))
+            << n;
+    }
+}
+
+TEST(RundZahl, GleichDemGelesenenText) {
+    // Halves, near halves and whole numbers, scaled for one decimal too.
+    for (int k = -20000; k <= 20000; ++k)
+        for (double x : {k / 2.0, k / 20.0, k * 0.05, k / 10.0 + 0.05, k / 3.0})
+            for (double y : {x, std::nextafter(x, -1e300), std::nextafter(x, 1e300)}) Rundungen_Vergleichen(y);
+    // Products and quotients of the kind the calculation rounds.
+    for (int a = 0; a <= 100; ++a)
+        for (int b = -20; b <= 400; ++b) {
+            Rundungen_Vergleichen(a * static_cast<double>(b) / 100.0);
+            Rundungen_Vergleichen(static_cast<double>(static_cast<float>(b)) * a / 100.0);
+        }
+    // Zero, the edges of the shortcut, large and not finite values.
+    const double grenzen[] = {0.0, -0.0, 1e6, 1e5, 999999.5, 99999.95, 1e15, -1e15, 1e20, 1.7976931348623157e308,
+                              -1.7976931348623157e308, 4.9e-324, std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(), std::nan("")};
+    for (double x : grenzen) Rundungen_Vergleichen(x);
+    // Random values over every range of a Double, and in the range of the
+    // values of the calculation.
+    std::mt19937_64 zufall(20);
+    for (int i = 0; i < Zufallsfaelle / 2; ++i) {
+        double x = 0.0;
+        const std::uint64_t bits = zufall();
+        std::memcpy(&x, &bits, sizeof x);
+        Rundungen_Vergleichen(x);
+        Rundungen_Vergleichen(std::uniform_real_distribution<double>(-2e6, 2e6)(zufall) /
+                              static_cast<double>(1 << (zufall() % 24)));
+    }
+}
+
+TEST(ZahlStrengLesbar, GleichDemStrengenLesen) {
+    for (const std::string& t : std::vector<std::string>{"", " ", "12", "-7", "+3", "0,11", "1.500", "1.234,5", "12a", "1,", ",5", " 42 ",
+                                "1e5", "007", "-0", "99999999999", "0,1234567890123456789", std::string(400, '9')}) {
+        double w = 0.0;
+        const bool lesbar = Zahl_Streng_Lesbar(t, w);
+        bool fehler = false;
+        double v = 0.0;
+        try {
+            v = Zahl_Streng(t);
+        } catch (const Laufzeitfehler&) {
+            fehler = true;
+        }
+        ASSERT_EQ(lesbar, !fehler) << t;
+        if (lesbar) {
+            EXPECT_EQ(Ausgang([&] { return w; }), Ausgang([&] { return v; })) << t;
+        }
+    }
 }

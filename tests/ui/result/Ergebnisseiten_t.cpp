@@ -249,7 +249,7 @@ TEST(Ergebnisseiten, StapelprogrammEineSeiteJeBerechneterZeile) {
         EXPECT_EQ(Gabe(w, 0).toStdString(), a.N1aGabe);
         EXPECT_EQ(Gabe(w, 1).toStdString(), a.N1bGabe);
         EXPECT_EQ(Gabe(w, 2).toStdString(), a.N2Gabe);
-        for (const std::string& b : a.Bemerkungszeilen)
+        for (const std::string b : a.Bemerkungszeilen)
             if (!Einfach(b).isEmpty()) {
                 EXPECT_TRUE(seite.contains(Einfach(b))) << b;
             }
