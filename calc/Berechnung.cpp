@@ -41,16 +41,13 @@ double PraefixR0(double x) { return Rund_Zahl_Praefix(x); }
 // reading or the error that reading gives, raised where the value is used.
 class Eingelesen {
 public:
-    explicit Eingelesen(const std::string& text)
-        : text_(text), zahl_(Zahl_Streng_Lesbar(text, streng_)), praefix_(Zahl_Praefix(text)) {}
-    double Streng() const { return zahl_ ? streng_ : Zahl_Streng(text_); }
-    double Praefix() const { return praefix_; }
+    explicit Eingelesen(const std::string& text) : text_(text), zahl_(Zahl_Lesen(text)) {}
+    double Streng() const { return zahl_.lesbar ? zahl_.streng : Zahl_Streng(text_); }
+    double Praefix() const { return zahl_.praefix; }
 
 private:
     const std::string& text_;
-    double streng_ = 0.0;
-    bool zahl_;
-    double praefix_;
+    Zahl_Lesungen zahl_;
 };
 
 // Columns of the soil parameters (one row).

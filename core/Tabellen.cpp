@@ -86,11 +86,12 @@ private:
 // Name indices of the walked tables. They give the same rows as walking the
 // tables from the top to the empty end row: the first crop of a name, all
 // variety rows of a crop in table order, the last previous-crop row of a
-// name.
+// name, the first manure of a name.
 struct Namensindex {
     Namensverzeichnis<Integer> ersteKultur;
     Namensverzeichnis<std::vector<Integer>> sorten;
     Namensverzeichnis<Integer> letzteVorfrucht;
+    Namensverzeichnis<Integer> ersterDuenger;
 };
 
 Namensindex Index_Bauen() {
@@ -109,6 +110,12 @@ Namensindex Index_Bauen() {
         const auto n = Vorfruchttabelle(z, vorfrucht::Name);
         if (n.empty()) break;
         idx.letzteVorfrucht.Eintrag(n) = static_cast<Integer>(z);
+    }
+    for (int z = 1; z <= Duengertabelle.Zeilen(); ++z) {
+        const auto n = Duengertabelle(z, duenger::Name);
+        if (n.empty()) break;
+        Integer& zeile = idx.ersterDuenger.Eintrag(n);
+        if (zeile == 0) zeile = static_cast<Integer>(z);
     }
     return idx;
 }
@@ -144,36 +151,27 @@ std::string Sorten_Listentext(int zeile) {
 }
 
 namespace {
-// Whether the list text of variety row `zeile` is `text`, compared piece by
-// piece as Sorten_Listentext puts it together.
-bool Listentext_Ist(int zeile, std::string_view text) {
-    const auto name = Sortentabelle(zeile, sorte::Sortenname);
-    auto klasse = Sortentabelle(zeile, sorte::Klasse);
-    while (!klasse.empty() && klasse.front() == ' ') klasse.remove_prefix(1);
-    if (text.size() != name.size() + 1 + klasse.size() || !text.starts_with(name) || text[name.size()] != ' ')
-        return false;
-    text.remove_prefix(name.size() + 1);
-    for (std::size_t i = 0; i < klasse.size(); ++i) {
-        const char c = klasse[i];
-        if (text[i] != ((c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c)) return false;
-    }
-    return true;
+// The list texts of all variety rows, formed once (index = row).
+const std::vector<std::string>& Listentexte() {
+    static const std::vector<std::string> texte = [] {
+        std::vector<std::string> t(static_cast<std::size_t>(Sortentabelle.Zeilen()) + 1);
+        for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) t[static_cast<std::size_t>(z)] = Sorten_Listentext(z);
+        return t;
+    }();
+    return texte;
 }
 }  // namespace
 
 Integer Sorte_Suchen(std::string_view kulturname, std::string_view text) {
+    const auto& texte = Listentexte();
     for (Integer z : Sorten_der_Kultur(kulturname))
-        if (Listentext_Ist(z, text)) return z;
+        if (texte[static_cast<std::size_t>(z)] == text) return z;
     return 0;
 }
 
 Integer Duenger_Suchen(std::string_view name) {
-    for (int z = 1; z <= Duengertabelle.Zeilen(); ++z) {
-        const auto n = Duengertabelle(z, duenger::Name);
-        if (n.empty()) break;
-        if (n == name) return static_cast<Integer>(z);
-    }
-    return 0;
+    const Integer* z = Index().ersterDuenger.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 Integer Vorfrucht_Suchen(std::string_view name) {

@@ -91,8 +91,8 @@ extern const Tabelle Rapsparameter;      // 1 x 12
 
 // The start-up step that readies the tables before the main window fills
 // its lists: the tables need nothing, so it builds the name index of the
-// crop, variety and previous-crop lookups below. A lookup before it builds
-// the index itself; calling it again does nothing.
+// crop, variety, previous-crop and manure lookups below. A lookup before it
+// builds the index itself; calling it again does nothing.
 void Tabellen_Fuellen();
 
 // Columns of Kulturtabelle.

@@ -124,8 +124,9 @@ enum class Lesung { Zahl, Keine_Zahl, Zu_Gross };
 
 // Strict reading without throwing; Zahl_Streng turns the outcome into its
 // value or error.
-Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
-    if (GanzeZahlSchnell(text, ergebnis) || KommaZahlSchnell(text, ergebnis)) return Lesung::Zahl;
+// The long way of the strict reading, over a text of the number; kept out
+// of the short way so that reading a plain number stays cheap.
+[[gnu::noinline]] Lesung Streng_Lesen_Lang(std::string_view text, double& ergebnis) {
     std::size_t a = 0;
     std::size_t e = text.size();
     while (a < e && text[a] == ' ') ++a;
@@ -166,6 +167,11 @@ Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
     return Lesung::Zahl;
 }
 
+Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
+    if (GanzeZahlSchnell(text, ergebnis) || KommaZahlSchnell(text, ergebnis)) return Lesung::Zahl;
+    return Streng_Lesen_Lang(text, ergebnis);
+}
+
 }  // namespace
 
 double Zahl_Streng(std::string_view text) {
@@ -186,8 +192,10 @@ bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept {
     }
 }
 
-double Zahl_Praefix(std::string_view text) noexcept {
-    if (double w = 0.0; GanzeZahlSchnell(text, w) || PraefixSchnell(text, w)) return w;
+namespace {
+
+// The long way of the prefix reading, over a text of the number.
+[[gnu::noinline]] double Praefix_Lang(std::string_view text) noexcept {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -242,6 +250,27 @@ double Zahl_Praefix(std::string_view text) noexcept {
     return AlsDouble(zahl);
 }
 
+}  // namespace
+
+double Zahl_Praefix(std::string_view text) noexcept {
+    if (double w = 0.0; GanzeZahlSchnell(text, w) || PraefixSchnell(text, w)) return w;
+    return Praefix_Lang(text);
+}
+
+Zahl_Lesungen Zahl_Lesen(std::string_view text) noexcept {
+    Zahl_Lesungen l;
+    // A plain whole number, the usual entry, reads the same both ways (it is
+    // the first thing each reading tries).
+    if (GanzeZahlSchnell(text, l.streng)) {
+        l.praefix = l.streng;
+        l.lesbar = true;
+        return l;
+    }
+    l.praefix = Zahl_Praefix(text);
+    l.lesbar = Zahl_Streng_Lesbar(text, l.streng);
+    return l;
+}
+
 Integer Rund_Gerade_Allgemein(double wert) {
     // Far outside the Integer range (infinity and NaN included): overflow.
     if (!(wert > -40000.0 && wert < 40000.0)) Ueberlauf("Ueberlauf bei der Rundung");
@@ -259,33 +288,28 @@ Integer Rund_Gerade_Allgemein(double wert) {
 
 namespace {
 
-// Rounding well away from a half: there the 15-digit rounding of Rund_Text
-// cannot change the result, so the scaled value is rounded directly. Gives
-// the rounded value times 10^nachkommastellen as a whole number without its
-// sign (`betrag`), or false where the long way is needed.
+// Rounding where the text of 15 digits cannot change the result. Gives the
+// rounded value times 10^nachkommastellen as a whole number without its sign
+// (`betrag`), or false where the long way is needed.
+// - Well away from a half (more than 1e-6), the 15-digit rounding moves the
+//   scaled value (below 1e6) by less than 5e-9: round it directly.
+// - An exact half of the scaled value rounds away from zero: its text of 15
+//   digits is that half itself. The half has at most 7 digits, and with one
+//   decimal the value lies within a rounding step of a Double (2^-52 of it)
+//   of the half, far less than half a step in the 15th digit.
 bool RundSchnell(double wert, int nachkommastellen, long& betrag) {
     const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
     if (!(skaliert < 1e6)) return false;  // large, infinite or not a number
-    // Not negative and below 1e6: cutting off the fraction is the floor.
+    // Not negative and below 1e6: cutting off the fraction is the floor, and
+    // the fraction is exact.
     const double unten = static_cast<double>(static_cast<long>(skaliert));
     const double bruch = skaliert - unten;
+    if (bruch == 0.5) {
+        betrag = static_cast<long>(unten) + 1;
+        return true;
+    }
     if (!(std::fabs(bruch - 0.5) > 1e-6)) return false;
     betrag = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
-    return true;
-}
-
-// As RundSchnell, and an exact half of the scaled value as well: it rounds
-// away from zero. Its text of 15 digits is that half itself: the half has at
-// most 7 digits, and the value scaled by 10 lies within a rounding step of a
-// Double (2^-53 of it) of the half, far less than half a step in the 15th
-// digit.
-bool RundSchnellMitHaelften(double wert, int nachkommastellen, long& betrag) {
-    if (RundSchnell(wert, nachkommastellen, betrag)) return true;
-    const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
-    if (!(skaliert < 1e6)) return false;
-    const double unten = static_cast<double>(static_cast<long>(skaliert));
-    if (skaliert - unten != 0.5) return false;
-    betrag = static_cast<long>(unten) + 1;
     return true;
 }
 
@@ -296,7 +320,7 @@ int Stellen(int nachkommastellen) { return nachkommastellen < 0 ? 0 : nachkommas
 double Rund_Zahl(double wert, int nachkommastellen) {
     nachkommastellen = Stellen(nachkommastellen);
     long n = 0;
-    if (!RundSchnellMitHaelften(wert, nachkommastellen, n)) return Zahl_Streng(Rund_Text(wert, nachkommastellen));
+    if (!RundSchnell(wert, nachkommastellen, n)) return Zahl_Streng(Rund_Text(wert, nachkommastellen));
     // The text is "0" (or "0,0") for zero, else the sign for a negative
     // value and the digits; reading it gives these values.
     if (n == 0) return 0.0;
@@ -306,7 +330,7 @@ double Rund_Zahl(double wert, int nachkommastellen) {
 
 double Rund_Zahl_Praefix(double wert) {
     long n = 0;
-    if (!RundSchnellMitHaelften(wert, 0, n)) return Zahl_Praefix(Rund_Text(wert, 0));
+    if (!RundSchnell(wert, 0, n)) return Zahl_Praefix(Rund_Text(wert, 0));
     if (n == 0) return 0.0;
     return wert < 0 ? -static_cast<double>(n) : static_cast<double>(n);
 }

@@ -39,6 +39,15 @@ double Zahl_Streng(std::string_view text);
 // gives a value, false where it fails.
 bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept;
 
+// Both readings of one text at once: `praefix` as Zahl_Praefix gives it,
+// `streng` and `lesbar` as Zahl_Streng_Lesbar gives them.
+struct Zahl_Lesungen {
+    double praefix = 0.0;
+    double streng = 0.0;
+    bool lesbar = false;
+};
+Zahl_Lesungen Zahl_Lesen(std::string_view text) noexcept;
+
 // Prefix reading: blanks, tabs and line feeds are skipped everywhere, then the
 // longest leading number with a decimal point and optional exponent (E or D)
 // is read. Never fails: a text without a number reads as 0. Values beyond the

@@ -347,20 +347,3 @@ TEST(Tabellen, ZellzahlenWieDieGelesenenTexte) {
     EXPECT_GT(keineZahl, 100);  // names, captions and empty cells
     EXPECT_THROW(Tabelle().Streng(1, 1), Laufzeitfehler);
 }
-
-// The variety lookup compares the list text piece by piece; it finds what
-// comparing the whole list text finds.
-TEST(Tabellen, SorteSuchenWieDerListentext) {
-    const auto gesucht = [](std::string_view kultur, const std::string& text) {
-        for (Integer k : Sorten_der_Kultur(kultur))
-            if (Sorten_Listentext(k) == text) return k;
-        return Integer{0};
-    };
-    for (int z = 1; z <= 151; ++z) {
-        const auto kultur = Sortentabelle(z, sorte::Kulturname);
-        const std::string text = Sorten_Listentext(z);
-        for (const std::string& t : {text, text + " ", text.substr(0, text.size() - 1), " " + text})
-            EXPECT_EQ(Sorte_Suchen(kultur, t), gesucht(kultur, t)) << t;
-        EXPECT_NE(Sorte_Suchen(kultur, text), 0) << text;
-    }
-}
