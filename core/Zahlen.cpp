@@ -122,8 +122,6 @@ namespace {
 
 enum class Lesung { Zahl, Keine_Zahl, Zu_Gross };
 
-// Strict reading without throwing; Zahl_Streng turns the outcome into its
-// value or error.
 // The long way of the strict reading, over a text of the number; kept out
 // of the short way so that reading a plain number stays cheap.
 [[gnu::noinline]] Lesung Streng_Lesen_Lang(std::string_view text, double& ergebnis) {
@@ -167,6 +165,8 @@ enum class Lesung { Zahl, Keine_Zahl, Zu_Gross };
     return Lesung::Zahl;
 }
 
+// Strict reading without throwing; Zahl_Streng turns the outcome into its
+// value or error.
 Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
     if (GanzeZahlSchnell(text, ergebnis) || KommaZahlSchnell(text, ergebnis)) return Lesung::Zahl;
     return Streng_Lesen_Lang(text, ergebnis);

@@ -177,9 +177,14 @@ TEST(Single, SpeichernRundetAuf32Bit) {
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
+// Fewer cases under the sanitizers.
 constexpr int Zufallsfaelle = 50'000;
+constexpr int Haelften = 2'000;
+constexpr int Faktorschritt = 7;
 #else
 constexpr int Zufallsfaelle = 500'000;
+constexpr int Haelften = 12'000;
+constexpr int Faktorschritt = 1;
 #endif
 
 // Value bits, or error kind and text.
@@ -279,14 +284,14 @@ TEST(Rund5, GleichDerRundungAmTextFuerJedeGanzzahl) {
 
 TEST(RundText, KurzerWegGleichDenFuenfzehnStellen) {
     // Halves, near halves and whole numbers, scaled for one decimal too.
-    for (int k = -12000; k <= 12000; ++k)
+    for (int k = -Haelften; k <= Haelften; ++k)
         for (double x : {k / 2.0, k / 20.0, k * 0.05, k / 10.0 + 0.05, k / 3.0})
             for (double y : {x, std::nextafter(x, -1e300), std::nextafter(x, 1e300)}) Rundungen_Vergleichen(y);
     // Products and quotients of the kind the calculation rounds.
-    for (int a = 0; a <= 100; ++a)
+    for (int a = 0; a <= 100; a += Faktorschritt)
         for (int b = -20; b <= 400; ++b) {
             Rundungen_Vergleichen(a * static_cast<double>(b) / 100.0);
-            Rundungen_Vergleichen(static_cast<double>(static_cast<float>(b)) * a / 100.0);
+            Rundungen_Vergleichen(static_cast<double>(static_cast<float>(b / 10.0)) * a / 100.0);
         }
     // Zero, the edges of the shortcut, large and not finite values.
     const double grenzen[] = {0.0, -0.0, 1e6, 1e5, 999999.5, 99999.95, 1e15, -1e15, 1e20, 1.7976931348623157e308,
