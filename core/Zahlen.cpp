@@ -93,8 +93,8 @@ bool KommaZahlSchnell(std::string_view t, double& wert) {
 }
 
 // The leading whole number of a text that goes on with a character that
-// cannot continue a number ("9,5" is 9, "< 120" is 0). Returns false for
-// anything else.
+// cannot continue a number, blanks between skipped ("9,5" is 9, "< 120" is
+// 0, "54 ... 81" is 54). Returns false for anything else.
 bool PraefixSchnell(std::string_view t, double& wert) {
     const auto fortsetzbar = [](char c) {
         return IstZiffer(c) || c == ' ' || c == '\t' || c == '\n' || c == '.' || c == 'E' || c == 'e' || c == 'D' ||
@@ -111,7 +111,12 @@ bool PraefixSchnell(std::string_view t, double& wert) {
     long n = 0;
     const std::size_t anfang = i;
     for (; i < t.size() && IstZiffer(t[i]) && i - anfang < 9; ++i) n = n * 10 + (t[i] - '0');
-    if (i == anfang || i >= t.size() || fortsetzbar(t[i])) return false;
+    if (i == anfang || (i < t.size() && IstZiffer(t[i]))) return false;  // no digit, or more than 9
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n')) ++i;
+    // A sign cannot continue the number here; a point, an exponent or a
+    // further digit can.
+    if (i < t.size() && (IstZiffer(t[i]) || t[i] == '.' || t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd'))
+        return false;
     wert = negativ ? -static_cast<double>(n) : static_cast<double>(n);
     return true;
 }

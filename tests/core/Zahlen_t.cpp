@@ -329,3 +329,15 @@ TEST(ZahlStrengLesbar, GleichDemStrengenLesen) {
         }
     }
 }
+
+// A text that begins with a blank is always read the long way; the short
+// ways must give the same for every text.
+TEST(ZahlPraefix, KurzerWegGleichDemLangen) {
+    const std::string zeichen = "0123456789  \t\n.,+-EeDdx<";
+    std::mt19937 zufall(3);
+    for (int i = 0; i < 200'000; ++i) {
+        std::string t(static_cast<std::size_t>(zufall() % 12), ' ');
+        for (char& c : t) c = zeichen[zufall() % zeichen.size()];
+        ASSERT_EQ(Ausgang([&] { return Zahl_Praefix(t); }), Ausgang([&] { return Zahl_Praefix(" " + t); })) << t;
+    }
+}
