@@ -14,16 +14,16 @@ namespace {
 
 // A whole number written into a box (short enough to need no memory of
 // its own).
-void Ganz(std::string& ziel, long long wert) {
+void Ganz(std::string& ziel, int wert) {
     char puffer[24];
     const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
     ziel.assign(puffer, static_cast<std::size_t>(ende - puffer));
 }
 
 std::string Ganz(long long wert) {
-    std::string t;
-    Ganz(t, wert);
-    return t;
+    char puffer[24];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+    return std::string(puffer, ende);
 }
 
 // The remark lines as the list shows them, for every row of the remark
@@ -50,9 +50,13 @@ const std::vector<Bemerkungszeile>& Bemerkungszeilen() {
 }  // namespace
 
 std::string Zahl_Anzeige(double wert) {
-    // Whole numbers, the usual case, without the formatting machinery.
-    if (wert > -1e15 && wert < 1e15 && wert == std::trunc(wert) && !std::signbit(wert))
-        return Ganz(static_cast<long long>(wert));
+    // Whole numbers, the usual case, without the formatting machinery (below
+    // 1e15 "%.15g" writes them with all their digits as well); only -0 keeps
+    // its sign there.
+    if (wert > -1e15 && wert < 1e15) {
+        const auto ganz = static_cast<long long>(wert);
+        if (static_cast<double>(ganz) == wert && (ganz != 0 || !std::signbit(wert))) return Ganz(ganz);
+    }
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.15g", wert);
     std::string t(puffer);

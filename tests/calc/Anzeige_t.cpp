@@ -2,6 +2,8 @@
 // texts, the rounded applications and the remark lines.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "calc/Anzeige.h"
 #include "core/Tabellen.h"
 
@@ -60,6 +62,13 @@ TEST(Anzeige, KorrekturenUndSummen) {
     EXPECT_EQ(Nmin_Anzeige(""), "0");
     EXPECT_EQ(Zahl_Anzeige(-7), "-7");
     EXPECT_EQ(Zahl_Anzeige(299.5), "299,5");
+    EXPECT_EQ(Zahl_Anzeige(-0.0), "-0");
+    // Whole numbers take a short way; it writes what "%.15g" writes.
+    for (double w : {0.0, 1.0, -1.0, 300.0, -32768.0, 999999999999999.0, -999999999999999.0, 1e15, -1e15, 4e18}) {
+        char puffer[64];
+        std::snprintf(puffer, sizeof puffer, "%.15g", w);
+        EXPECT_EQ(Zahl_Anzeige(w), puffer) << w;
+    }
 }
 
 TEST(Anzeige, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
