@@ -1,12 +1,10 @@
 #include "core/Tabellen.h"
 
 #include <array>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/Tabellendaten.h"
 
 namespace nodra {
 
@@ -15,29 +13,15 @@ void Tabelle::Indexfehler(int zeile, int spalte) {
                          "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " + std::to_string(spalte));
 }
 
-// Builds the seven tables of the data set, each with room for the numbers
-// of its cells.
-struct Tabellenzahlen {
-    // Room for the numbers of the cells of one table (one per data array).
-    template <const auto& Feld>
-    struct Zahlen {
-        static inline Zellzahl zellen[std::size(Feld) * std::size(Feld[0])];
-    };
-
-    template <const auto& Feld>
-    static constexpr Tabelle Aus() {
-        return Tabelle(&Feld[0][0], static_cast<int>(std::size(Feld)), static_cast<int>(std::size(Feld[0])),
-                       Zahlen<Feld>::zellen);
-    }
-};
-
-constinit const Tabelle Kulturtabelle = Tabellenzahlen::Aus<daten::KulturDaten>();
-constinit const Tabelle Sortentabelle = Tabellenzahlen::Aus<daten::SortenDaten>();
-constinit const Tabelle Duengertabelle = Tabellenzahlen::Aus<daten::DuengerDaten>();
-constinit const Tabelle Bemerkungstabelle = Tabellenzahlen::Aus<daten::BemerkungsDaten>();
-constinit const Tabelle Vorfruchttabelle = Tabellenzahlen::Aus<daten::VorfruchtDaten>();
-constinit const Tabelle Bodenparameter = Tabellenzahlen::Aus<daten::BodenDaten>();
-constinit const Tabelle Rapsparameter = Tabellenzahlen::Aus<daten::RapsDaten>();
+namespace daten {
+Zellzahl KulturZahlen[98 * 60];
+Zellzahl SortenZahlen[152 * 12];
+Zellzahl DuengerZahlen[32 * 6];
+Zellzahl BemerkungsZahlen[104 * 3];
+Zellzahl VorfruchtZahlen[107 * 10];
+Zellzahl BodenZahlen[1 * 43];
+Zellzahl RapsZahlen[1 * 12];
+}  // namespace daten
 
 bool Tabelle::Zahlen_Lesen() {
     for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle, &Vorfruchttabelle,

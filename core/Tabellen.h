@@ -7,11 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/Tabellendaten.h"
 #include "core/Zahlen.h"
 
 namespace nodra {
-
-struct Tabellenzahlen;
 
 // A cell read as a number once: its strict reading (when it is a number)
 // and its prefix reading.
@@ -48,10 +47,13 @@ public:
     int Zeilen() const { return zeilen_; }
     int Spalten() const { return spalten_; }
 
+    // A table of the data set: its cells, and room for their numbers (one
+    // per cell), filled at the first use.
+    template <std::size_t Z, std::size_t S>
+    constexpr Tabelle(const std::string_view (&zellen)[Z][S], Zellzahl (&zahlen)[Z * S])
+        : zellen_(&zellen[0][0]), zeilen_(static_cast<int>(Z)), spalten_(static_cast<int>(S)), zahlen_(zahlen) {}
+
 private:
-    friend struct Tabellenzahlen;
-    constexpr Tabelle(const std::string_view* zellen, int zeilen, int spalten, Zellzahl* zahlen)
-        : zellen_(zellen), zeilen_(zeilen), spalten_(spalten), zahlen_(zahlen) {}
 
     // The kept numbers of the cells, read at the first use; none for a table
     // outside the data set.
@@ -81,13 +83,24 @@ private:
 
 // The seven tables over the compiled-in data set: constant, ready before
 // any code runs, and never changed.
-extern const Tabelle Kulturtabelle;      // 98 x 60
-extern const Tabelle Sortentabelle;      // 152 x 12
-extern const Tabelle Duengertabelle;     // 32 x 6
-extern const Tabelle Bemerkungstabelle;  // 104 x 3
-extern const Tabelle Vorfruchttabelle;   // 107 x 10
-extern const Tabelle Bodenparameter;     // 1 x 43
-extern const Tabelle Rapsparameter;      // 1 x 12
+// Their sizes are known wherever they are used, so that reading a cell at
+// a fixed column checks only what can vary.
+namespace daten {
+extern Zellzahl KulturZahlen[98 * 60];
+extern Zellzahl SortenZahlen[152 * 12];
+extern Zellzahl DuengerZahlen[32 * 6];
+extern Zellzahl BemerkungsZahlen[104 * 3];
+extern Zellzahl VorfruchtZahlen[107 * 10];
+extern Zellzahl BodenZahlen[1 * 43];
+extern Zellzahl RapsZahlen[1 * 12];
+}  // namespace daten
+inline constexpr Tabelle Kulturtabelle{daten::KulturDaten, daten::KulturZahlen};
+inline constexpr Tabelle Sortentabelle{daten::SortenDaten, daten::SortenZahlen};
+inline constexpr Tabelle Duengertabelle{daten::DuengerDaten, daten::DuengerZahlen};
+inline constexpr Tabelle Bemerkungstabelle{daten::BemerkungsDaten, daten::BemerkungsZahlen};
+inline constexpr Tabelle Vorfruchttabelle{daten::VorfruchtDaten, daten::VorfruchtZahlen};
+inline constexpr Tabelle Bodenparameter{daten::BodenDaten, daten::BodenZahlen};
+inline constexpr Tabelle Rapsparameter{daten::RapsDaten, daten::RapsZahlen};
 
 // The start-up step that readies the tables before the main window fills
 // its lists: the tables need nothing, so it builds the name index of the
