@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <map>
 #include <set>
 #include <string>
+
+#include "tests/core/Ausgang.h"
 
 using namespace nodra;
 
@@ -323,24 +323,14 @@ TEST(Tabellen, Boden_und_Rapsparameter) {
 // The numbers kept for the cells equal the readings of their texts, errors
 // included, in every cell of every table; outside a table the index error.
 TEST(Tabellen, ZellzahlenWieDieGelesenenTexte) {
-    const auto ausgang = [](auto&& f) -> std::string {
-        try {
-            const double w = f();
-            std::uint64_t bits = 0;
-            std::memcpy(&bits, &w, sizeof bits);
-            return std::to_string(bits);
-        } catch (const Laufzeitfehler& e) {
-            return "Fehler " + std::to_string(static_cast<int>(e.art())) + ": " + e.what();
-        }
-    };
     int keineZahl = 0;
     for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle,
                              &Vorfruchttabelle, &Bodenparameter, &Rapsparameter})
         for (int z = 0; z <= t->Zeilen() + 1; ++z)
             for (int s = 0; s <= t->Spalten() + 1; ++s) {
-                const std::string streng = ausgang([&] { return Zahl_Streng((*t)(z, s)); });
-                ASSERT_EQ(ausgang([&] { return t->Streng(z, s); }), streng) << z << ", " << s;
-                ASSERT_EQ(ausgang([&] { return t->Praefix(z, s); }), ausgang([&] { return Zahl_Praefix((*t)(z, s)); }))
+                const std::string streng = test::Ausgang([&] { return Zahl_Streng((*t)(z, s)); });
+                ASSERT_EQ(test::Ausgang([&] { return t->Streng(z, s); }), streng) << z << ", " << s;
+                ASSERT_EQ(test::Ausgang([&] { return t->Praefix(z, s); }), test::Ausgang([&] { return Zahl_Praefix((*t)(z, s)); }))
                     << z << ", " << s;
                 keineZahl += streng.starts_with("Fehler 0");
             }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/Ausgang.h"
+
 using namespace nodra;
 
 namespace {
@@ -187,18 +189,7 @@ constexpr int Haelften = 12'000;
 constexpr int Faktorschritt = 1;
 #endif
 
-// Value bits, or error kind and text.
-template <class F>
-std::string Ausgang(F&& f) {
-    try {
-        const double w = f();
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &w, sizeof bits);
-        return std::to_string(bits);
-    } catch (const Laufzeitfehler& e) {
-        return "Fehler " + std::to_string(static_cast<int>(e.art())) + ": " + e.what();
-    }
-}
+using test::Ausgang;
 
 // Rounding to 5 as it was first written, on the decimal text.
 Integer Rund5_ueber_Text(Integer wert) {
