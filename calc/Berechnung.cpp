@@ -110,6 +110,8 @@ private:
     std::vector<std::string> meldungen_;
     const Eingelesen nmin0_30_;
     const Eingelesen nmin30_60_;
+    mutable const Kulturprofil* profil_ = nullptr;
+    mutable Integer profilZeile_ = 0;
 
     // Runs one statement; a run-time error shows the calculation's message
     // and the run goes on with the next statement.
@@ -127,7 +129,14 @@ private:
     string_view Name() const { return Kulturzelle(kultur::Name); }
     // The profile of the crop row the run works with (a row outside the
     // table fails as reading its name does).
-    const Kulturprofil& Profil() const { return Kulturprofil_Zeile(e_.KulturZeile); }
+    // The last profile found is kept for the row it belongs to.
+    const Kulturprofil& Profil() const {
+        if (profil_ == nullptr || profilZeile_ != e_.KulturZeile) {
+            profil_ = &Kulturprofil_Zeile(e_.KulturZeile);
+            profilZeile_ = e_.KulturZeile;
+        }
+        return *profil_;
+    }
 
     // Adds the remark in row `zeile` of the remark table (number + 1).
     void ZeileHinzufuegen(Integer zeile) {
