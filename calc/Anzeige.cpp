@@ -20,11 +20,7 @@ void Ganz(std::string& ziel, int wert) {
     ziel.assign(puffer, static_cast<std::size_t>(ende - puffer));
 }
 
-std::string Ganz(long long wert) {
-    char puffer[24];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
-    return std::string(puffer, ende);
-}
+std::string Ganz(long long wert) { return std::to_string(wert); }
 
 // The remark lines as the list shows them, for every row of the remark
 // table: "- " before the first line, "  " before the second (none when the
