@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
 #include "core/Tabellen.h"
 #include "tests/calc/Fall.h"
@@ -51,3 +52,22 @@ static void BM_Berechnung_Gemischt(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Berechnung_Gemischt);
+
+// The result texts of the same mixed set, as the result window and the
+// batch form them from a result record.
+static void BM_Ergebnisanzeige_Gemischt(benchmark::State& state) {
+    std::mt19937 zufall(7);
+    std::vector<Ergebnisdaten> ergebnisse;
+    for (int i = 0; i < 1000; ++i) {
+        Eingabedaten e = test::Zufallsfall(zufall);
+        Ergebnisdaten& r = ergebnisse.emplace_back();
+        Ergebnis_Zuruecksetzen(r);
+        Berechnen(e, r);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto a = Ergebnis_Anzeigen(ergebnisse[i++ % ergebnisse.size()]);
+        benchmark::DoNotOptimize(a);
+    }
+}
+BENCHMARK(BM_Ergebnisanzeige_Gemischt);

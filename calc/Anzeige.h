@@ -16,7 +16,9 @@ struct Ergebnisanzeige {
     std::string Kor_ST, Kor_BA, Kor_AZ, Kor_90, Nmin_Pfl, NSoll, Kor_HOE, Kor_ERT, Kor_So, Kor_BeEn, Kor_Ha, Kor_VF,
         Kor_OD, NSoll_Kor, N1aGabe, N1bGabe, N2Gabe;
     std::vector<int> Bemerkungsnummern;        // remarks shown, by number
-    std::vector<std::string> Bemerkungszeilen;  // "- " first line, "  " second line
+    // "- " first line, "  " second line; the texts stay valid for the
+    // whole run of the program.
+    std::vector<std::string_view> Bemerkungszeilen;
     int Fehler = 0;  // values that could not be formed; each is reported like an error of the calculation
 };
 

@@ -31,10 +31,24 @@ namespace {
 using std::string_view;
 
 double Streng(string_view t) { return Zahl_Streng(t); }
-double Praefix(string_view t) { return Zahl_Praefix(t); }
 Integer Gerade(double x) { return Rund_Gerade(x); }
-std::string R0(double x) { return Rund_Text(x, 0); }
-std::string R1(double x) { return Rund_Text(x, 1); }
+// A value rounded to a text and read back, without the text.
+double StrengR0(double x) { return Rund_Zahl(x, 0); }
+double StrengR1(double x) { return Rund_Zahl(x, 1); }
+double PraefixR0(double x) { return Rund_Zahl_Praefix(x); }
+
+// An entered text read once per run: its prefix reading, and its strict
+// reading or the error that reading gives, raised where the value is used.
+class Eingelesen {
+public:
+    explicit Eingelesen(const std::string& text) : text_(text), zahl_(Zahl_Lesen(text)) {}
+    double Streng() const { return zahl_.lesbar ? zahl_.streng : Zahl_Streng(text_); }
+    double Praefix() const { return zahl_.praefix; }
+
+private:
+    const std::string& text_;
+    Zahl_Lesungen zahl_;
+};
 
 // Columns of the soil parameters (one row).
 namespace boden {
@@ -78,7 +92,8 @@ double Teilen(double a, double b) {
 
 class Lauf {
 public:
-    Lauf(Eingabedaten& ein, Ergebnisdaten& erg) : e_(ein), r_(erg) {}
+    Lauf(Eingabedaten& ein, Ergebnisdaten& erg)
+        : e_(ein), r_(erg), nmin0_30_(ein.Nmin0_30), nmin30_60_(ein.Nmin30_60) {}
 
     std::vector<std::string> Ausfuehren() {
         KulturUndSorte();
@@ -93,6 +108,10 @@ private:
     Eingabedaten& e_;
     Ergebnisdaten& r_;
     std::vector<std::string> meldungen_;
+    const Eingelesen nmin0_30_;
+    const Eingelesen nmin30_60_;
+    mutable const Kulturprofil* profil_ = nullptr;
+    mutable Integer profilZeile_ = 0;
 
     // Runs one statement; a run-time error shows the calculation's message
     // and the run goes on with the next statement.
@@ -106,10 +125,18 @@ private:
     }
 
     string_view Kulturzelle(int spalte) const { return Kulturtabelle(e_.KulturZeile, spalte); }
+    double Kulturzahl(int spalte) const { return Kulturtabelle.Streng(e_.KulturZeile, spalte); }
     string_view Name() const { return Kulturzelle(kultur::Name); }
     // The profile of the crop row the run works with (a row outside the
     // table fails as reading its name does).
-    const Kulturprofil& Profil() const { return Kulturprofil_Zeile(e_.KulturZeile); }
+    // The last profile found is kept for the row it belongs to.
+    const Kulturprofil& Profil() const {
+        if (profil_ == nullptr || profilZeile_ != e_.KulturZeile) {
+            profil_ = &Kulturprofil_Zeile(e_.KulturZeile);
+            profilZeile_ = e_.KulturZeile;
+        }
+        return *profil_;
+    }
 
     // Adds the remark in row `zeile` of the remark table (number + 1).
     void ZeileHinzufuegen(Integer zeile) {
@@ -124,7 +151,7 @@ private:
     // A remark whose number stands in a crop-table cell; a cell holding 0
     // means no remark.
     void ZellenBemerkung(int spalte) {
-        const double nummer = Streng(Kulturzelle(spalte));
+        const double nummer = Kulturzahl(spalte);
         if (nummer == 0.0) return;
         ZeileHinzufuegen(Gerade(nummer + 1));
     }
@@ -160,7 +187,7 @@ private:
     double Bodenwert(int versatz) const {
         const int basis = Bodenfall();
         if (basis == 0) return 0.0;
-        return Streng(Bodenparameter(1, basis + versatz));
+        return Bodenparameter.Streng(1, basis + versatz);
     }
 
     // The 60-90 cm layer is estimated from the two upper layers, the
@@ -181,47 +208,61 @@ private:
             default: break;
         }
         const double s = Bodenwert(boden::Bodenwert);
-        const double u = Streng(e_.Nmin0_30);
-        const double w = Streng(e_.Nmin30_60);
+        const double u = nmin0_30_.Streng();
+        const double w = nmin30_60_.Streng();
         constexpr double k1 = -0.9736;
         constexpr double k2 = static_cast<double>(0.1245F);
         constexpr double k3 = static_cast<double>(0.6832F);
         constexpr double k4 = -0.3186;
         constexpr double k5 = static_cast<double>(6.96F);
         const double y = f * (Teilen(k1 * u, w) + k2 * a + k3 * w + k4 * s + k5);
-        double wert = Streng(R1(y));
+        double wert = StrengR1(y);
         // A soil layer holds no negative nitrogen.
         if (wert < 0.0) wert = 0.0;
         r_.Nmin60_90_Wert = Als_Single(wert);
         BemerkungHinzufuegen(bemerkung::Nmin60_90_Geschaetzt);
     }
 
+    // Column of the stone content of a layer for the stone class; a class
+    // without a column fails here.
+    int Steinspalte(int basis) const {
+        (void)Bodenparameter(1, basis + e_.ST);
+        return basis + e_.ST;
+    }
+
+    // The stone content in a column taken by Steinspalte. Without a column
+    // (0) the value is missing, and reading it fails as reading an empty
+    // text does.
+    static double Steingehalt(int spalte) { return spalte == 0 ? Streng("") : Bodenparameter.Streng(1, spalte); }
+
     void PflanzenverfuegbaresNmin() {
         double d = 0.0;
-        Anweisung([&] { d = Streng(Kulturzelle(kultur::NminTiefe)); });
-        std::string p1;
-        std::string p2;
+        Anweisung([&] { d = Kulturzahl(kultur::NminTiefe); });
+        // Stone contents of the two upper layers: the cells are taken here
+        // and read as numbers where they are used.
+        int p1 = 0;
+        int p2 = 0;
         Integer p3 = 0;
-        Anweisung([&] { p1 = std::string(Bodenparameter(1, boden::Stein0_30 + e_.ST)); });
-        Anweisung([&] { p2 = std::string(Bodenparameter(1, boden::Stein30_60 + e_.ST)); });
-        Anweisung([&] { p3 = Gerade(Streng(Bodenparameter(1, boden::Stein60_90 + e_.ST))); });
+        Anweisung([&] { p1 = Steinspalte(boden::Stein0_30); });
+        Anweisung([&] { p2 = Steinspalte(boden::Stein30_60); });
+        Anweisung([&] { p3 = Gerade(Bodenparameter.Streng(1, boden::Stein60_90 + e_.ST)); });
 
         Single t = 0.0F;
         if (d == 30.0) {
-            Anweisung([&] { r_.NminRest = Gerade(Praefix(e_.Nmin30_60)); });
+            Anweisung([&] { r_.NminRest = Gerade(nmin30_60_.Praefix()); });
             r_.Nmin60_90_Wert = 0.0F;
             Anweisung([&] { BemerkungHinzufuegen(bemerkung::Nur_Schicht_0_30); });
         } else {
             switch (e_.Tiefe) {
-                case 40: Anweisung([&] { t = Als_Single(Streng(R0(Streng(e_.Nmin30_60) / 3.0))); }); break;
-                case 50: Anweisung([&] { t = Als_Single(Streng(R0(2.0 * Streng(e_.Nmin30_60) / 3.0))); }); break;
-                case 60: Anweisung([&] { t = Als_Single(Streng(e_.Nmin30_60)); }); break;
+                case 40: Anweisung([&] { t = Als_Single(StrengR0(nmin30_60_.Streng() / 3.0)); }); break;
+                case 50: Anweisung([&] { t = Als_Single(StrengR0(2.0 * nmin30_60_.Streng() / 3.0)); }); break;
+                case 60: Anweisung([&] { t = Als_Single(nmin30_60_.Streng()); }); break;
                 default: t = 0.0F; break;
             }
-            Anweisung([&] { t = Als_Single(Streng(R0((100.0 - Streng(p2)) * t / 100.0))); });
+            Anweisung([&] { t = Als_Single(StrengR0((100.0 - Steingehalt(p2)) * t / 100.0)); });
             Anweisung([&] {
                 if (e_.Tiefe == 40 || e_.Tiefe == 50)
-                    r_.NminRest = Gerade(Praefix(e_.Nmin30_60) - t);
+                    r_.NminRest = Gerade(nmin30_60_.Praefix() - t);
                 else
                     r_.NminRest = 0;
             });
@@ -250,14 +291,14 @@ private:
         });
 
         const double n6090 = r_.Nmin60_90_Wert;
-        Anweisung([&] { r_.Kor_BA = Als_Single(Praefix(R0(n6090 * Bodenwert(boden::Anteil) / 100.0))); });
+        Anweisung([&] { r_.Kor_BA = Als_Single(PraefixR0(n6090 * Bodenwert(boden::Anteil) / 100.0)); });
 
         Single m = 0.0F;
         Anweisung([&] {
-            if (Praefix(e_.Nmin30_60) < Praefix(e_.Nmin0_30))
-                m = Als_Single(Streng(e_.Nmin0_30));
+            if (nmin30_60_.Praefix() < nmin0_30_.Praefix())
+                m = Als_Single(nmin0_30_.Streng());
             else
-                m = Als_Single(Streng(e_.Nmin30_60));
+                m = Als_Single(nmin30_60_.Streng());
         });
         Anweisung([&] {
             double x = 0.0;
@@ -269,14 +310,14 @@ private:
         });
 
         Anweisung([&] {
-            const double st1 = Praefix(R0(Streng(p1) * Streng(e_.Nmin0_30) / 100.0));
-            const double st2 = Praefix(R0(Streng(p2) * Streng(e_.Nmin30_60) / 100.0));
-            const double st3 = Praefix(R0(n6090 / 100.0 * p3));
+            const double st1 = PraefixR0(Steingehalt(p1) * nmin0_30_.Streng() / 100.0);
+            const double st2 = PraefixR0(Steingehalt(p2) * nmin30_60_.Streng() / 100.0);
+            const double st3 = PraefixR0(n6090 / 100.0 * p3);
             r_.Kor_ST = Als_Single(-(st1 + st2 + st3));
         });
 
         Anweisung([&] {
-            const double summe = Praefix(e_.Nmin0_30) + Praefix(e_.Nmin30_60) + n6090 +
+            const double summe = nmin0_30_.Praefix() + nmin30_60_.Praefix() + n6090 +
                                  static_cast<double>(r_.Kor_ST) + static_cast<double>(r_.Kor_BA) +
                                  r_.Kor_AZ;
             r_.Nmin_Pfl = Minus(Gerade(summe), r_.NminRest);
@@ -286,7 +327,7 @@ private:
 
     // --- corrected N target value ------------------------------------------
 
-    Integer Ganzzahl(string_view zelle) const { return Gerade(Streng(zelle)); }
+    static Integer Ganzzahl(double zahl) { return Gerade(zahl); }
 
     // Walks the crop table for a substitute row; the empty end row ends the
     // walk with "Fehler Ende" and the row stays as it is.
@@ -323,9 +364,9 @@ private:
 
         Anweisung([&] {
             switch (e_.ER) {
-                case 1: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER1)); break;
-                case 2: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER2)); break;
-                case 3: r_.Kor_VF = Ganzzahl(Vorfruchttabelle(vfZeile, vorfrucht::VF_ER3)); break;
+                case 1: r_.Kor_VF = Ganzzahl(Vorfruchttabelle.Streng(vfZeile, vorfrucht::VF_ER1)); break;
+                case 2: r_.Kor_VF = Ganzzahl(Vorfruchttabelle.Streng(vfZeile, vorfrucht::VF_ER2)); break;
+                case 3: r_.Kor_VF = Ganzzahl(Vorfruchttabelle.Streng(vfZeile, vorfrucht::VF_ER3)); break;
                 default: break;
             }
         });
@@ -340,14 +381,14 @@ private:
                     throw Laufzeitfehler(Laufzeitfehler::Art::Index, "kein Ausbringungszeitraum");
                 const int spalte =
                     (fluessig ? vorfrucht::OD_Fluessig_Z1 : vorfrucht::OD_Fest_Z1) + e_.ODZeitraum - 1;
-                const string_view c = Vorfruchttabelle(hfZeile, spalte);
+                (void)Vorfruchttabelle(hfZeile, spalte);  // a row or column outside fails here
                 // Evaluated from left to right, as written.
-                double w = Streng(e_.ODMenge) * Streng(Duengertabelle(e_.ODZeile, duenger::N_Gehalt));
+                double w = Streng(e_.ODMenge) * Duengertabelle.Streng(e_.ODZeile, duenger::N_Gehalt);
                 w = w * Streng(e_.ODTS);
-                w = Teilen(w, Streng(Duengertabelle(e_.ODZeile, duenger::TS_Standard)));
-                w = w * Streng(Duengertabelle(e_.ODZeile, duenger::Wirkung));
+                w = Teilen(w, Duengertabelle.Streng(e_.ODZeile, duenger::TS_Standard));
+                w = w * Duengertabelle.Streng(e_.ODZeile, duenger::Wirkung);
                 w = w / 100.0;
-                w = w * Streng(c);
+                w = w * Vorfruchttabelle.Streng(hfZeile, spalte);
                 w = w / 100.0;
                 r_.Kor_OD = Gerade(w);
             });
@@ -378,7 +419,7 @@ private:
         auto Blockzelle = [&](int position) {
             if (block == 0)
                 throw Laufzeitfehler(Laufzeitfehler::Art::Index, "keine Bodenartengruppe");
-            return Ganzzahl(Kulturzelle(block + position));
+            return Ganzzahl(Kulturzahl(block + position));
         };
         Anweisung([&] { r_.NSoll_Basis = Blockzelle(kultur::NSoll_Basis); });
         Anweisung([&] { r_.NSoll_Zuschlag = Blockzelle(kultur::NSoll_Zuschlag); });
@@ -403,8 +444,8 @@ private:
                 default: break;
             }
             if (basis != 0) {
-                Anweisung([&] { r_.Kor_ERT_Basis = Ganzzahl(Kulturzelle(basis)); });
-                Anweisung([&] { r_.Kor_ERT_Zuschlag = Ganzzahl(Kulturzelle(basis + 1)); });
+                Anweisung([&] { r_.Kor_ERT_Basis = Ganzzahl(Kulturzahl(basis)); });
+                Anweisung([&] { r_.Kor_ERT_Zuschlag = Ganzzahl(Kulturzahl(basis + 1)); });
             }
         } else {
             // Winter rape: the target lies on the straight line through the
@@ -413,7 +454,7 @@ private:
             Anweisung([&] { y = Gerade(e_.EWert); });
             double r[raps::Spalten + 1] = {};
             Anweisung([&] {
-                for (int i = 1; i <= raps::Spalten; ++i) r[i] = Streng(Rapsparameter(1, i));
+                for (int i = 1; i <= raps::Spalten; ++i) r[i] = Rapsparameter.Streng(1, i);
             });
             double k = 0.0;
             double b = 0.0;
@@ -421,7 +462,7 @@ private:
                 k = Teilen(r[raps::Sollwert2] - r[raps::Sollwert1], r[raps::Ertrag2] - r[raps::Ertrag1]);
             });
             Anweisung([&] { b = r[raps::Sollwert1] - r[raps::Ertrag1] * k; });
-            Anweisung([&] { r_.NSoll_Basis = Rund5(Gerade(Streng(R0(k * y + b)))); });
+            Anweisung([&] { r_.NSoll_Basis = Rund5(Gerade(StrengR0(k * y + b))); });
             if (e_.BE >= 1 && e_.BE <= 4) {
                 const int i = (e_.BV == 1 ? raps::BeEn_ohneBlattverlust : raps::BeEn_mitBlattverlust) + e_.BE;
                 Anweisung([&] { r_.Kor_BeEn = Gerade(r[i]); });
@@ -433,8 +474,10 @@ private:
             r_.Kor_So_Basis = 0;
             r_.Kor_So_Zuschlag = 0;
         } else {
-            Anweisung([&] { r_.Kor_So_Basis = Ganzzahl(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Basis)); });
-            Anweisung([&] { r_.Kor_So_Zuschlag = Ganzzahl(Sortentabelle(e_.SortenZeile, sorte::Kor_So_Zuschlag)); });
+            Anweisung([&] { r_.Kor_So_Basis = Ganzzahl(Sortentabelle.Streng(e_.SortenZeile, sorte::Kor_So_Basis)); });
+            Anweisung([&] {
+                r_.Kor_So_Zuschlag = Ganzzahl(Sortentabelle.Streng(e_.SortenZeile, sorte::Kor_So_Zuschlag));
+            });
         }
 
         // Winter wheat on heavy soil: more in the first application for the
@@ -503,21 +546,21 @@ private:
         int be = e_.BE;
         if (be < 1 || be > 4) be = 2;
         if (be == 4) be = getreideOderRaps ? 3 : 2;
-        max1 = Praefix(Sortentabelle(v, sorte::Gabe1_BE1 + be - 1));
-        max2 = Praefix(Sortentabelle(v, sorte::Gabe2_BE1 + be - 1));
+        max1 = Sortentabelle.Praefix(v, sorte::Gabe1_BE1 + be - 1);
+        max2 = Sortentabelle.Praefix(v, sorte::Gabe2_BE1 + be - 1);
     }
 
     void EmpfehlungUndTeilung() {
         r_.N1aSpanne = false;
         double x = 0.0;
         Anweisung([&] {
-            x = r_.SummeBasis * Streng(Kulturzelle(kultur::NminSehrHochProzent)) / 100.0 + r_.SummeBasis;
+            x = r_.SummeBasis * Kulturzahl(kultur::NminSehrHochProzent) / 100.0 + r_.SummeBasis;
         });
         bool raps = false;
         bool getreide = false;
         Anweisung([&] {
             raps = Profil().Raps;
-            getreide = Streng(Kulturzelle(kultur::Gruppe)) == 2.0;
+            getreide = Kulturzahl(kultur::Gruppe) == 2.0;
         });
         if (getreide || raps)
             GetreideUndRaps(x, raps);
@@ -529,21 +572,21 @@ private:
         Integer rest = 0;
         [&] {
             if (x <= r_.Nmin_Pfl) {
-                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_SehrHoch)); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_SehrHoch)); });
                 Anweisung([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
                 return;
             }
             if (r_.SummeBasis <= r_.Nmin_Pfl) {
                 r_.N1aSpanne = true;
-                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_Hoch)); });
                 Anweisung([&] { ZellenBemerkung(kultur::Bem_Hoch); });
                 return;
             }
             Anweisung([&] { r_.Bedarf = Minus(r_.SummeBasis, r_.Nmin_Pfl); });
             bool mindest = false;
-            Anweisung([&] { mindest = Streng(Kulturzelle(kultur::N_Mindest)) > Plus(r_.Bedarf, r_.N1aZuschlag); });
+            Anweisung([&] { mindest = Kulturzahl(kultur::N_Mindest) > Plus(r_.Bedarf, r_.N1aZuschlag); });
             if (mindest) {
-                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+                Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_Hoch)); });
                 Anweisung([&] { ZellenBemerkung(kultur::Bem_Mindest); });
                 return;
             }
@@ -613,20 +656,20 @@ private:
         r_.N2Gabe = 0;
 
         if (x < l) {
-            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_SehrHoch)); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_SehrHoch)); });
             Anweisung([&] { ZellenBemerkung(kultur::Bem_SehrHoch); });
             return;
         }
         if (r_.SummeBasis <= l) {
-            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Hoch)); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_Hoch)); });
             Anweisung([&] { ZellenBemerkung(kultur::Bem_Hoch); });
             r_.N1aSpanne = true;
             return;
         }
         bool mindest = false;
-        Anweisung([&] { mindest = Streng(Kulturzelle(kultur::N_Mindest)) > r_.N1aGabe; });
+        Anweisung([&] { mindest = Kulturzahl(kultur::N_Mindest) > r_.N1aGabe; });
         if (mindest) {
-            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzelle(kultur::N_Mindest)); });
+            Anweisung([&] { r_.N1aGabe = Ganzzahl(Kulturzahl(kultur::N_Mindest)); });
             Anweisung([&] { ZellenBemerkung(kultur::Bem_Mindest); });
             return;
         }
@@ -635,7 +678,7 @@ private:
             double max2 = 0.0;
             Grenzen(false, max1, max2);
             const Integer a = Rund5(r_.N1aGabe);
-            if (Streng(Kulturzelle(kultur::Gruppe)) == 3.0) {
+            if (Kulturzahl(kultur::Gruppe) == 3.0) {
                 if (a <= max1)
                     ZellenBemerkung(kultur::Bem_Gabe1);
                 else if (a <= max2)

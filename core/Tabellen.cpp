@@ -1,9 +1,10 @@
 #include "core/Tabellen.h"
 
+#include <array>
 #include <string>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
-#include "core/Tabellendaten.h"
 
 namespace nodra {
 
@@ -12,31 +13,69 @@ void Tabelle::Indexfehler(int zeile, int spalte) {
                          "Tabellenindex ausserhalb: " + std::to_string(zeile) + ", " + std::to_string(spalte));
 }
 
-namespace {
-template <std::size_t Z, std::size_t S>
-constexpr Tabelle Aus(const std::string_view (&feld)[Z][S]) {
-    return Tabelle(&feld[0][0], static_cast<int>(Z), static_cast<int>(S));
+namespace daten {
+Zellzahl KulturZahlen[98 * 60];
+Zellzahl SortenZahlen[152 * 12];
+Zellzahl DuengerZahlen[32 * 6];
+Zellzahl BemerkungsZahlen[104 * 3];
+Zellzahl VorfruchtZahlen[107 * 10];
+Zellzahl BodenZahlen[1 * 43];
+Zellzahl RapsZahlen[1 * 12];
+}  // namespace daten
+
+bool Tabelle::Zahlen_Lesen() {
+    for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle, &Vorfruchttabelle,
+                             &Bodenparameter, &Rapsparameter}) {
+        const std::size_t n = static_cast<std::size_t>(t->zeilen_) * static_cast<std::size_t>(t->spalten_);
+        for (std::size_t i = 0; i < n; ++i) {
+            Zellzahl& z = t->zahlen_[i];
+            z.zahl = Zahl_Streng_Lesbar(t->zellen_[i], z.streng);
+            z.praefix = Zahl_Praefix(t->zellen_[i]);
+        }
+    }
+    return true;
 }
-}  // namespace
-
-constinit const Tabelle Kulturtabelle = Aus(daten::KulturDaten);
-constinit const Tabelle Sortentabelle = Aus(daten::SortenDaten);
-constinit const Tabelle Duengertabelle = Aus(daten::DuengerDaten);
-constinit const Tabelle Bemerkungstabelle = Aus(daten::BemerkungsDaten);
-constinit const Tabelle Vorfruchttabelle = Aus(daten::VorfruchtDaten);
-constinit const Tabelle Bodenparameter = Aus(daten::BodenDaten);
-constinit const Tabelle Rapsparameter = Aus(daten::RapsDaten);
 
 namespace {
+
+// The names of one table spread over slots by their length and three of
+// their characters; a slot holds its few names with their values, and a
+// name is found by comparing it whole with the names of its slot.
+template <class Wert>
+class Namensverzeichnis {
+public:
+    const Wert* Finden(std::string_view name) const {
+        for (const auto& [n, w] : plaetze_[Platz(name)])
+            if (n == name) return &w;
+        return nullptr;
+    }
+    // The value of the name, a new one (Wert{}) when the name is not there yet.
+    Wert& Eintrag(std::string_view name) {
+        auto& platz = plaetze_[Platz(name)];
+        for (auto& [n, w] : platz)
+            if (n == name) return w;
+        return platz.emplace_back(name, Wert{}).second;
+    }
+
+private:
+    static constexpr std::size_t Plaetze = 512;
+    static std::size_t Platz(std::string_view n) {
+        if (n.empty()) return 0;
+        const auto z = [&](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(n[i])); };
+        return (n.size() * 31 + z(0) * 7 + z(n.size() / 2) * 3 + z(n.size() - 1)) % Plaetze;
+    }
+    std::array<std::vector<std::pair<std::string_view, Wert>>, Plaetze> plaetze_;
+};
 
 // Name indices of the walked tables. They give the same rows as walking the
 // tables from the top to the empty end row: the first crop of a name, all
 // variety rows of a crop in table order, the last previous-crop row of a
-// name.
+// name, the first manure of a name.
 struct Namensindex {
-    std::unordered_map<std::string_view, Integer> ersteKultur;
-    std::unordered_map<std::string_view, std::vector<Integer>> sorten;
-    std::unordered_map<std::string_view, Integer> letzteVorfrucht;
+    Namensverzeichnis<Integer> ersteKultur;
+    Namensverzeichnis<std::vector<Integer>> sorten;
+    Namensverzeichnis<Integer> letzteVorfrucht;
+    Namensverzeichnis<Integer> ersterDuenger;
 };
 
 Namensindex Index_Bauen() {
@@ -44,16 +83,23 @@ Namensindex Index_Bauen() {
     for (int z = 1; z <= Kulturtabelle.Zeilen(); ++z) {
         const auto n = Kulturtabelle(z, kultur::Name);
         if (n.empty()) break;
-        idx.ersteKultur.emplace(n, static_cast<Integer>(z));
+        Integer& zeile = idx.ersteKultur.Eintrag(n);
+        if (zeile == 0) zeile = static_cast<Integer>(z);
     }
     for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) {
         if (Sortentabelle(z, sorte::Sortenname).empty()) break;
-        idx.sorten[Sortentabelle(z, sorte::Kulturname)].push_back(static_cast<Integer>(z));
+        idx.sorten.Eintrag(Sortentabelle(z, sorte::Kulturname)).push_back(static_cast<Integer>(z));
     }
     for (int z = 1; z <= Vorfruchttabelle.Zeilen(); ++z) {
         const auto n = Vorfruchttabelle(z, vorfrucht::Name);
         if (n.empty()) break;
-        idx.letzteVorfrucht[n] = static_cast<Integer>(z);
+        idx.letzteVorfrucht.Eintrag(n) = static_cast<Integer>(z);
+    }
+    for (int z = 1; z <= Duengertabelle.Zeilen(); ++z) {
+        const auto n = Duengertabelle(z, duenger::Name);
+        if (n.empty()) break;
+        Integer& zeile = idx.ersterDuenger.Eintrag(n);
+        if (zeile == 0) zeile = static_cast<Integer>(z);
     }
     return idx;
 }
@@ -70,15 +116,13 @@ const std::vector<Integer> keineSorten;
 void Tabellen_Fuellen() { Index(); }
 
 Integer Kultur_Suchen(std::string_view name) {
-    const auto& m = Index().ersteKultur;
-    const auto it = m.find(name);
-    return it == m.end() ? Integer{0} : it->second;
+    const Integer* z = Index().ersteKultur.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 const std::vector<Integer>& Sorten_der_Kultur(std::string_view kulturname) {
-    const auto& m = Index().sorten;
-    const auto it = m.find(kulturname);
-    return it == m.end() ? keineSorten : it->second;
+    const auto* zeilen = Index().sorten.Finden(kulturname);
+    return zeilen == nullptr ? keineSorten : *zeilen;
 }
 
 std::string Sorten_Listentext(int zeile) {
@@ -90,25 +134,33 @@ std::string Sorten_Listentext(int zeile) {
     return text;
 }
 
+namespace {
+// The list texts of all variety rows, formed once (index = row).
+const std::vector<std::string>& Listentexte() {
+    static const std::vector<std::string> texte = [] {
+        std::vector<std::string> t(static_cast<std::size_t>(Sortentabelle.Zeilen()) + 1);
+        for (int z = 1; z <= Sortentabelle.Zeilen(); ++z) t[static_cast<std::size_t>(z)] = Sorten_Listentext(z);
+        return t;
+    }();
+    return texte;
+}
+}  // namespace
+
 Integer Sorte_Suchen(std::string_view kulturname, std::string_view text) {
+    const auto& texte = Listentexte();
     for (Integer z : Sorten_der_Kultur(kulturname))
-        if (Sorten_Listentext(z) == text) return z;
+        if (texte[static_cast<std::size_t>(z)] == text) return z;
     return 0;
 }
 
 Integer Duenger_Suchen(std::string_view name) {
-    for (int z = 1; z <= Duengertabelle.Zeilen(); ++z) {
-        const auto n = Duengertabelle(z, duenger::Name);
-        if (n.empty()) break;
-        if (n == name) return static_cast<Integer>(z);
-    }
-    return 0;
+    const Integer* z = Index().ersterDuenger.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 Integer Vorfrucht_Suchen(std::string_view name) {
-    const auto& m = Index().letzteVorfrucht;
-    const auto it = m.find(name);
-    return it == m.end() ? Integer{0} : it->second;
+    const Integer* z = Index().letzteVorfrucht.Finden(name);
+    return z == nullptr ? Integer{0} : *z;
 }
 
 std::pair<std::string_view, std::string_view> Bemerkung(int nummer) {

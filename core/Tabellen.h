@@ -7,9 +7,18 @@
 #include <utility>
 #include <vector>
 
+#include "core/Tabellendaten.h"
 #include "core/Zahlen.h"
 
 namespace nodra {
+
+// A cell read as a number once: its strict reading (when it is a number)
+// and its prefix reading.
+struct Zellzahl {
+    double streng = 0.0;
+    double praefix = 0.0;
+    bool zahl = false;
+};
 
 class Tabelle {
 public:
@@ -19,38 +28,84 @@ public:
 
     // Cell (row, column), both from 1. Outside the table (an empty table
     // included) an index error of the calculation's kind.
-    std::string_view operator()(int zeile, int spalte) const {
-        if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
-            Indexfehler(zeile, spalte);
-        return zellen_[static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
-                       static_cast<std::size_t>(spalte - 1)];
+    std::string_view operator()(int zeile, int spalte) const { return zellen_[Stelle(zeile, spalte)]; }
+
+    // The cell read as a number, as Zahl_Streng and Zahl_Praefix read its
+    // text, with the same value or error. The seven tables of the data set
+    // read every cell once, on first use, and keep the numbers.
+    double Streng(int zeile, int spalte) const {
+        const std::size_t i = Stelle(zeile, spalte);  // a cell outside fails here
+        if (const Zellzahl* z = Zahlen(); z != nullptr && z[i].zahl) return z[i].streng;
+        return Zahl_Streng(zellen_[i]);  // no kept numbers, or no number: the text's own error
+    }
+    double Praefix(int zeile, int spalte) const {
+        const std::size_t i = Stelle(zeile, spalte);
+        if (const Zellzahl* z = Zahlen(); z != nullptr) return z[i].praefix;
+        return Zahl_Praefix(zellen_[i]);
     }
 
     int Zeilen() const { return zeilen_; }
     int Spalten() const { return spalten_; }
 
+    // A table of the data set: its cells, and room for their numbers (one
+    // per cell), filled at the first use.
+    template <std::size_t Z, std::size_t S>
+    constexpr Tabelle(const std::string_view (&zellen)[Z][S], Zellzahl (&zahlen)[Z * S])
+        : zellen_(&zellen[0][0]), zeilen_(static_cast<int>(Z)), spalten_(static_cast<int>(S)), zahlen_(zahlen) {}
+
 private:
+
+    // The kept numbers of the cells, read at the first use; none for a table
+    // outside the data set.
+    const Zellzahl* Zahlen() const {
+        if (zahlen_ == nullptr) return nullptr;
+        static const bool gelesen = Zahlen_Lesen();
+        (void)gelesen;
+        return zahlen_;
+    }
+    static bool Zahlen_Lesen();
+
     [[noreturn]] static void Indexfehler(int zeile, int spalte);
+
+    // Place of the cell in `zellen_`; outside the table an index error.
+    std::size_t Stelle(int zeile, int spalte) const {
+        if (zeile < 1 || zeile > zeilen_ || spalte < 1 || spalte > spalten_) [[unlikely]]
+            Indexfehler(zeile, spalte);
+        return static_cast<std::size_t>(zeile - 1) * static_cast<std::size_t>(spalten_) +
+               static_cast<std::size_t>(spalte - 1);
+    }
 
     const std::string_view* zellen_ = nullptr;
     int zeilen_ = 0;
     int spalten_ = 0;
+    Zellzahl* zahlen_ = nullptr;  // one per cell, filled by Zahlen_Lesen
 };
 
 // The seven tables over the compiled-in data set: constant, ready before
 // any code runs, and never changed.
-extern const Tabelle Kulturtabelle;      // 98 x 60
-extern const Tabelle Sortentabelle;      // 152 x 12
-extern const Tabelle Duengertabelle;     // 32 x 6
-extern const Tabelle Bemerkungstabelle;  // 104 x 3
-extern const Tabelle Vorfruchttabelle;   // 107 x 10
-extern const Tabelle Bodenparameter;     // 1 x 43
-extern const Tabelle Rapsparameter;      // 1 x 12
+// Their sizes are known wherever they are used, so that reading a cell at
+// a fixed column checks only what can vary.
+namespace daten {
+extern Zellzahl KulturZahlen[98 * 60];
+extern Zellzahl SortenZahlen[152 * 12];
+extern Zellzahl DuengerZahlen[32 * 6];
+extern Zellzahl BemerkungsZahlen[104 * 3];
+extern Zellzahl VorfruchtZahlen[107 * 10];
+extern Zellzahl BodenZahlen[1 * 43];
+extern Zellzahl RapsZahlen[1 * 12];
+}  // namespace daten
+inline constexpr Tabelle Kulturtabelle{daten::KulturDaten, daten::KulturZahlen};
+inline constexpr Tabelle Sortentabelle{daten::SortenDaten, daten::SortenZahlen};
+inline constexpr Tabelle Duengertabelle{daten::DuengerDaten, daten::DuengerZahlen};
+inline constexpr Tabelle Bemerkungstabelle{daten::BemerkungsDaten, daten::BemerkungsZahlen};
+inline constexpr Tabelle Vorfruchttabelle{daten::VorfruchtDaten, daten::VorfruchtZahlen};
+inline constexpr Tabelle Bodenparameter{daten::BodenDaten, daten::BodenZahlen};
+inline constexpr Tabelle Rapsparameter{daten::RapsDaten, daten::RapsZahlen};
 
 // The start-up step that readies the tables before the main window fills
 // its lists: the tables need nothing, so it builds the name index of the
-// crop, variety and previous-crop lookups below. A lookup before it builds
-// the index itself; calling it again does nothing.
+// crop, variety, previous-crop and manure lookups below. A lookup before it
+// builds the index itself; calling it again does nothing.
 void Tabellen_Fuellen();
 
 // Columns of Kulturtabelle.

@@ -93,8 +93,8 @@ bool KommaZahlSchnell(std::string_view t, double& wert) {
 }
 
 // The leading whole number of a text that goes on with a character that
-// cannot continue a number ("9,5" is 9, "< 120" is 0). Returns false for
-// anything else.
+// cannot continue a number, blanks between skipped ("9,5" is 9, "< 120" is
+// 0, "54 ... 81" is 54). Returns false for anything else.
 bool PraefixSchnell(std::string_view t, double& wert) {
     const auto fortsetzbar = [](char c) {
         return IstZiffer(c) || c == ' ' || c == '\t' || c == '\n' || c == '.' || c == 'E' || c == 'e' || c == 'D' ||
@@ -111,15 +111,25 @@ bool PraefixSchnell(std::string_view t, double& wert) {
     long n = 0;
     const std::size_t anfang = i;
     for (; i < t.size() && IstZiffer(t[i]) && i - anfang < 9; ++i) n = n * 10 + (t[i] - '0');
-    if (i == anfang || i >= t.size() || fortsetzbar(t[i])) return false;
+    if (i == anfang || (i < t.size() && IstZiffer(t[i]))) return false;  // no digit, or more than 9
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n')) ++i;
+    // A sign cannot continue the number here; a point, an exponent or a
+    // further digit can.
+    if (i < t.size() && (IstZiffer(t[i]) || t[i] == '.' || t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd'))
+        return false;
     wert = negativ ? -static_cast<double>(n) : static_cast<double>(n);
     return true;
 }
 
 }  // namespace
 
-double Zahl_Streng(std::string_view text) {
-    if (double w = 0.0; GanzeZahlSchnell(text, w) || KommaZahlSchnell(text, w)) return w;
+namespace {
+
+enum class Lesung { Zahl, Keine_Zahl, Zu_Gross };
+
+// The long way of the strict reading, over a text of the number; kept out
+// of the short way so that reading a plain number stays cheap.
+[[gnu::noinline]] Lesung Streng_Lesen_Lang(std::string_view text, double& ergebnis) {
     std::size_t a = 0;
     std::size_t e = text.size();
     while (a < e && text[a] == ' ') ++a;
@@ -139,28 +149,58 @@ double Zahl_Streng(std::string_view text) {
             zahl.push_back(c);
             ++ganzeZiffern;
         } else if (c != '.') {  // thousands separator, skipped
-            Konvertierungsfehler(text);
+            return Lesung::Keine_Zahl;
         }
     }
-    if (ganzeZiffern == 0) Konvertierungsfehler(text);
+    if (ganzeZiffern == 0) return Lesung::Keine_Zahl;
     if (i < kern.size()) {  // decimal comma
         ++i;
         std::size_t bruchZiffern = 0;
         zahl.push_back('.');
         for (; i < kern.size(); ++i) {
-            if (!IstZiffer(kern[i])) Konvertierungsfehler(text);
+            if (!IstZiffer(kern[i])) return Lesung::Keine_Zahl;
             zahl.push_back(kern[i]);
             ++bruchZiffern;
         }
-        if (bruchZiffern == 0) Konvertierungsfehler(text);
+        if (bruchZiffern == 0) return Lesung::Keine_Zahl;
     }
     const double wert = AlsDouble(zahl);
-    if (!std::isfinite(wert)) Ueberlauf("Zahl zu gross");
+    if (!std::isfinite(wert)) return Lesung::Zu_Gross;
+    ergebnis = wert;
+    return Lesung::Zahl;
+}
+
+// Strict reading without throwing; Zahl_Streng turns the outcome into its
+// value or error.
+Lesung Streng_Lesen(std::string_view text, double& ergebnis) {
+    if (GanzeZahlSchnell(text, ergebnis) || KommaZahlSchnell(text, ergebnis)) return Lesung::Zahl;
+    return Streng_Lesen_Lang(text, ergebnis);
+}
+
+}  // namespace
+
+double Zahl_Streng(std::string_view text) {
+    double wert = 0.0;
+    switch (Streng_Lesen(text, wert)) {
+        case Lesung::Zahl: break;
+        case Lesung::Keine_Zahl: Konvertierungsfehler(text);
+        case Lesung::Zu_Gross: Ueberlauf("Zahl zu gross");
+    }
     return wert;
 }
 
-double Zahl_Praefix(std::string_view text) noexcept {
-    if (double w = 0.0; GanzeZahlSchnell(text, w) || PraefixSchnell(text, w)) return w;
+bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept {
+    try {
+        return Streng_Lesen(text, wert) == Lesung::Zahl;
+    } catch (...) {  // no memory for the number's text: Zahl_Streng fails as well
+        return false;
+    }
+}
+
+namespace {
+
+// The long way of the prefix reading, over a text of the number.
+[[gnu::noinline]] double Praefix_Lang(std::string_view text) noexcept {
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -215,7 +255,28 @@ double Zahl_Praefix(std::string_view text) noexcept {
     return AlsDouble(zahl);
 }
 
-Integer Rund_Gerade(double wert) {
+}  // namespace
+
+double Zahl_Praefix(std::string_view text) noexcept {
+    if (double w = 0.0; GanzeZahlSchnell(text, w) || PraefixSchnell(text, w)) return w;
+    return Praefix_Lang(text);
+}
+
+Zahl_Lesungen Zahl_Lesen(std::string_view text) noexcept {
+    Zahl_Lesungen l;
+    // A plain whole number, the usual entry, reads the same both ways (it is
+    // the first thing each reading tries).
+    if (GanzeZahlSchnell(text, l.streng)) {
+        l.praefix = l.streng;
+        l.lesbar = true;
+        return l;
+    }
+    l.praefix = Zahl_Praefix(text);
+    l.lesbar = Zahl_Streng_Lesbar(text, l.streng);
+    return l;
+}
+
+Integer Rund_Gerade_Allgemein(double wert) {
     // Far outside the Integer range (infinity and NaN included): overflow.
     if (!(wert > -40000.0 && wert < 40000.0)) Ueberlauf("Ueberlauf bei der Rundung");
     const double unten = std::floor(wert);
@@ -230,33 +291,71 @@ Integer Rund_Gerade(double wert) {
     return static_cast<Integer>(ergebnis);
 }
 
+namespace {
+
+// Rounding where the text of 15 digits cannot change the result. Gives the
+// rounded value times 10^nachkommastellen as a whole number without its sign
+// (`betrag`), or false where the long way is needed.
+// - Well away from a half (more than 1e-6), the 15-digit rounding moves the
+//   scaled value (below 1e6) by less than 5e-9: round it directly.
+// - An exact half of the scaled value rounds away from zero: its text of 15
+//   digits is that half itself. The half has at most 7 digits, and with one
+//   decimal the value lies within a rounding step of a Double (2^-52 of it)
+//   of the half, far less than half a step in the 15th digit.
+bool RundSchnell(double wert, int nachkommastellen, long& betrag) {
+    const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
+    if (!(skaliert < 1e6)) return false;  // large, infinite or not a number
+    // Not negative and below 1e6: cutting off the fraction is the floor, and
+    // the fraction is exact.
+    const double unten = static_cast<double>(static_cast<long>(skaliert));
+    const double bruch = skaliert - unten;
+    if (bruch == 0.5) {
+        betrag = static_cast<long>(unten) + 1;
+        return true;
+    }
+    if (!(std::fabs(bruch - 0.5) > 1e-6)) return false;
+    betrag = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
+    return true;
+}
+
+int Stellen(int nachkommastellen) { return nachkommastellen < 0 ? 0 : nachkommastellen > 1 ? 1 : nachkommastellen; }
+
+}  // namespace
+
+double Rund_Zahl(double wert, int nachkommastellen) {
+    nachkommastellen = Stellen(nachkommastellen);
+    long n = 0;
+    if (!RundSchnell(wert, nachkommastellen, n)) return Zahl_Streng(Rund_Text(wert, nachkommastellen));
+    // The text is "0" (or "0,0") for zero, else the sign for a negative
+    // value and the digits; reading it gives these values.
+    if (n == 0) return 0.0;
+    const double betrag = nachkommastellen ? static_cast<double>(n) / 10.0 : static_cast<double>(n);
+    return wert < 0 ? -betrag : betrag;
+}
+
+double Rund_Zahl_Praefix(double wert) {
+    long n = 0;
+    if (!RundSchnell(wert, 0, n)) return Zahl_Praefix(Rund_Text(wert, 0));
+    if (n == 0) return 0.0;
+    return wert < 0 ? -static_cast<double>(n) : static_cast<double>(n);
+}
+
 std::string Rund_Text(double wert, int nachkommastellen) {
     if (!std::isfinite(wert)) Ueberlauf("Zahl nicht darstellbar");
-    if (nachkommastellen < 0) nachkommastellen = 0;
-    if (nachkommastellen > 1) nachkommastellen = 1;
+    nachkommastellen = Stellen(nachkommastellen);
 
-    // Fast path: well away from a half, the 15-digit rounding below cannot
-    // change the result, so round the scaled value directly.
-    {
-        const double skaliert = std::fabs(wert) * (nachkommastellen ? 10.0 : 1.0);
-        if (skaliert < 1e6) {
-            const double unten = std::floor(skaliert);
-            const double bruch = skaliert - unten;
-            if (std::fabs(bruch - 0.5) > 1e-6) {
-                const long n = static_cast<long>(unten) + (bruch > 0.5 ? 1 : 0);
-                char puffer[32];
-                char* p = puffer;
-                if (wert < 0 && n != 0) *p++ = '-';
-                if (nachkommastellen == 0) {
-                    p = std::to_chars(p, puffer + sizeof puffer, n).ptr;
-                } else {
-                    p = std::to_chars(p, puffer + sizeof puffer, n / 10).ptr;
-                    *p++ = ',';
-                    *p++ = static_cast<char>('0' + n % 10);
-                }
-                return std::string(puffer, p);
-            }
+    if (long n = 0; RundSchnell(wert, nachkommastellen, n)) {
+        char puffer[32];
+        char* p = puffer;
+        if (wert < 0 && n != 0) *p++ = '-';
+        if (nachkommastellen == 0) {
+            p = std::to_chars(p, puffer + sizeof puffer, n).ptr;
+        } else {
+            p = std::to_chars(p, puffer + sizeof puffer, n / 10).ptr;
+            *p++ = ',';
+            *p++ = static_cast<char>('0' + n % 10);
         }
+        return std::string(puffer, p);
     }
 
     // 15 significant digits: d.dddddddddddddde+XXX
@@ -321,19 +420,13 @@ Integer Rund5(Integer wert) {
         if (betrag > 32767) Ueberlauf("Ueberlauf bei der Rundung auf 5");
         return Negativ(Rund5(static_cast<Integer>(betrag)));
     }
-    const std::string text = std::to_string(wert);
-    std::string kopf = text.substr(0, text.size() - 1);
-    char letzte = text.back();
-    if (letzte == '8' || letzte == '9') {
-        const double k = Zahl_Praefix(kopf) + 1.0;
-        kopf = std::to_string(static_cast<long>(k));
-        letzte = '0';
-    } else if (letzte <= '2') {
-        letzte = '0';
-    } else {
-        letzte = '5';
-    }
-    return Rund_Gerade(Zahl_Praefix(kopf + letzte));
+    // The last decimal digit decides: 0-2 down to 0, 3-7 to 5, 8-9 up to
+    // the next ten.
+    const int zehner = wert / 10;
+    const int letzte = wert % 10;
+    const int ergebnis = letzte >= 8 ? (zehner + 1) * 10 : letzte <= 2 ? zehner * 10 : zehner * 10 + 5;
+    if (ergebnis > 32767) Ueberlauf("Ueberlauf bei der Rundung");
+    return static_cast<Integer>(ergebnis);
 }
 
 namespace {

@@ -35,6 +35,19 @@ private:
 // not sign, digits or one decimal comma is a conversion error.
 double Zahl_Streng(std::string_view text);
 
+// The same reading without an error: true and the value where Zahl_Streng
+// gives a value, false where it fails.
+bool Zahl_Streng_Lesbar(std::string_view text, double& wert) noexcept;
+
+// Both readings of one text at once: `praefix` as Zahl_Praefix gives it,
+// `streng` and `lesbar` as Zahl_Streng_Lesbar gives them.
+struct Zahl_Lesungen {
+    double praefix = 0.0;
+    double streng = 0.0;
+    bool lesbar = false;
+};
+Zahl_Lesungen Zahl_Lesen(std::string_view text) noexcept;
+
 // Prefix reading: blanks, tabs and line feeds are skipped everywhere, then the
 // longest leading number with a decimal point and optional exponent (E or D)
 // is read. Never fails: a text without a number reads as 0. Values beyond the
@@ -42,8 +55,17 @@ double Zahl_Streng(std::string_view text);
 double Zahl_Praefix(std::string_view text) noexcept;
 
 // Nearest whole number, halves to the even neighbour; outside -32768..32767
-// (or not a number) an overflow error.
-Integer Rund_Gerade(double wert);
+// (or not a number) an overflow error. Rund_Gerade_Allgemein works every
+// value; Rund_Gerade gives a whole number back itself and passes the rest on.
+Integer Rund_Gerade_Allgemein(double wert);
+inline Integer Rund_Gerade(double wert) {
+    // A whole number in range, the usual case, is itself.
+    if (wert >= -32768.0 && wert <= 32767.0) {
+        const int ganz = static_cast<int>(wert);
+        if (ganz == wert) return static_cast<Integer>(ganz);
+    }
+    return Rund_Gerade_Allgemein(wert);
+}
 
 // Fixed number of decimals (0 or 1), halves away from zero, decimal comma.
 // The value is first taken to 15 significant decimal digits, so that a value
@@ -51,8 +73,15 @@ Integer Rund_Gerade(double wert);
 // overflow error.
 std::string Rund_Text(double wert, int nachkommastellen);
 
-// Nearest multiple of 5, worked on the decimal text of the number (12 -> 10,
-// 13 -> 15, 98 -> 100). Negative numbers are rounded like their absolute
+// The rounded text read back as a number, without forming the text where it
+// is not needed: Rund_Zahl gives what Zahl_Streng(Rund_Text(wert, n)) gives,
+// Rund_Zahl_Praefix what Zahl_Praefix(Rund_Text(wert, 0)) gives, values and
+// errors alike.
+double Rund_Zahl(double wert, int nachkommastellen);
+double Rund_Zahl_Praefix(double wert);
+
+// Nearest multiple of 5 by the last decimal digit (12 -> 10, 13 -> 15,
+// 98 -> 100). Negative numbers are rounded like their absolute
 // value. A result beyond the Integer range is an overflow error.
 Integer Rund5(Integer wert);
 

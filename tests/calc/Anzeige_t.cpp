@@ -2,6 +2,8 @@
 // texts, the rounded applications and the remark lines.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "calc/Anzeige.h"
 #include "core/Tabellen.h"
 
@@ -60,6 +62,13 @@ TEST(Anzeige, KorrekturenUndSummen) {
     EXPECT_EQ(Nmin_Anzeige(""), "0");
     EXPECT_EQ(Zahl_Anzeige(-7), "-7");
     EXPECT_EQ(Zahl_Anzeige(299.5), "299,5");
+    EXPECT_EQ(Zahl_Anzeige(-0.0), "-0");
+    // Whole numbers take a short way; it writes what "%.15g" writes.
+    for (double w : {0.0, 1.0, -1.0, 300.0, -32768.0, 999999999999999.0, -999999999999999.0, 1e15, -1e15, 4e18}) {
+        char puffer[64];
+        std::snprintf(puffer, sizeof puffer, "%.15g", w);
+        EXPECT_EQ(Zahl_Anzeige(w), puffer) << w;
+    }
 }
 
 TEST(Anzeige, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
@@ -68,7 +77,7 @@ TEST(Anzeige, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
     Ergebnisanzeige a = Ergebnis_Anzeigen(e);
     EXPECT_EQ(a.Bemerkungsnummern, (std::vector<int>{93, 102}));
     EXPECT_EQ(a.Bemerkungszeilen,
-              (std::vector<std::string>{"- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den",
+              (std::vector<std::string_view>{"- Nmin (kg/ha) für 60 bis max.90 cm Bodentiefe (durchwurzelbar) wurde aus den",
                                         "  Nmin-Gehalten der Schicht 0-30 und 30-60 cm berechnet und in DE einbezogen.",
                                         "- N-Düngung im zeitigen Frühjahr. Weitere N-Düngung nach Blattanalyse."}));
     e.N1aGabe = 30;

@@ -4,6 +4,9 @@
 
 #include <map>
 #include <set>
+#include <string>
+
+#include "tests/core/Ausgang.h"
 
 using namespace nodra;
 
@@ -315,4 +318,22 @@ TEST(Tabellen, Boden_und_Rapsparameter) {
     for (int s = 1; s <= 43; ++s) EXPECT_EQ(Bodenparameter(1, s), boden[s - 1]) << s;
     const char* raps[] = {"25", "55", "150", "250", "10", "0", "-30", "-60", "20", "20", "-20", "-40"};
     for (int s = 1; s <= 12; ++s) EXPECT_EQ(Rapsparameter(1, s), raps[s - 1]) << s;
+}
+
+// The numbers kept for the cells equal the readings of their texts, errors
+// included, in every cell of every table; outside a table the index error.
+TEST(Tabellen, ZellzahlenWieDieGelesenenTexte) {
+    int keineZahl = 0;
+    for (const Tabelle* t : {&Kulturtabelle, &Sortentabelle, &Duengertabelle, &Bemerkungstabelle,
+                             &Vorfruchttabelle, &Bodenparameter, &Rapsparameter})
+        for (int z = 0; z <= t->Zeilen() + 1; ++z)
+            for (int s = 0; s <= t->Spalten() + 1; ++s) {
+                const std::string streng = test::Ausgang([&] { return Zahl_Streng((*t)(z, s)); });
+                ASSERT_EQ(test::Ausgang([&] { return t->Streng(z, s); }), streng) << z << ", " << s;
+                ASSERT_EQ(test::Ausgang([&] { return t->Praefix(z, s); }), test::Ausgang([&] { return Zahl_Praefix((*t)(z, s)); }))
+                    << z << ", " << s;
+                keineZahl += streng.starts_with("Fehler 0");
+            }
+    EXPECT_GT(keineZahl, 100);  // names, captions and empty cells
+    EXPECT_THROW(Tabelle().Streng(1, 1), Laufzeitfehler);
 }

@@ -2,8 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/core/Ausgang.h"
 
 using namespace nodra;
 
@@ -161,4 +172,163 @@ TEST(Single, SpeichernRundetAuf32Bit) {
     EXPECT_EQ(Als_Single(19.3), 19.3F);
     EXPECT_NE(static_cast<double>(Als_Single(19.3)), 19.3);
     EXPECT_TRUE(Ueberlauf([] { Als_Single(1e300); }));
+}
+
+// The shortcuts without a text must give exactly what the way over the text
+// gives: the same bits of the value, or the same error.
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+// Fewer cases under the sanitizers.
+constexpr int Zufallsfaelle = 50'000;
+constexpr int Haelften = 2'000;
+constexpr int Faktorschritt = 7;
+#else
+constexpr int Zufallsfaelle = 500'000;
+constexpr int Haelften = 12'000;
+constexpr int Faktorschritt = 1;
+#endif
+
+using test::Ausgang;
+
+// Rounding to 5 as it was first written, on the decimal text.
+Integer Rund5_ueber_Text(Integer wert) {
+    if (wert < 0) {
+        const int betrag = -static_cast<int>(wert);
+        if (betrag > 32767) throw Laufzeitfehler(Laufzeitfehler::Art::Ueberlauf, "Ueberlauf bei der Rundung auf 5");
+        return Negativ(Rund5_ueber_Text(static_cast<Integer>(betrag)));
+    }
+    const std::string text = std::to_string(wert);
+    std::string kopf = text.substr(0, text.size() - 1);
+    char letzte = text.back();
+    if (letzte == '8' || letzte == '9') {
+        kopf = std::to_string(static_cast<long>(Zahl_Praefix(kopf) + 1.0));
+        letzte = '0';
+    } else {
+        letzte = letzte <= '2' ? '0' : '5';
+    }
+    return Rund_Gerade(Zahl_Praefix(kopf + letzte));
+}
+
+// Rounding to a text as it is defined, the long way for every value: the
+// value written with 15 significant digits, those digits rounded, halves
+// away from zero.
+std::string Rund_ueber_15_Stellen(double wert, int stellen) {
+    if (!std::isfinite(wert)) throw Laufzeitfehler(Laufzeitfehler::Art::Ueberlauf, "Zahl nicht darstellbar");
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.14e", wert);
+    const std::string s(puffer);
+    const bool negativ = s[0] == '-';
+    const std::size_t e = s.find('e');
+    std::string ziffern;
+    for (std::size_t i = 0; i < e; ++i)
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) ziffern += s[i];
+    const long behalten = std::atol(s.c_str() + e + 1) + 1 + stellen;  // digits before the cut
+    std::string kopf = "0";
+    if (wert != 0.0 && behalten >= 0) {
+        kopf = "0" + ziffern.substr(0, static_cast<std::size_t>(std::min<long>(behalten, 15)));
+        while (kopf.size() < static_cast<std::size_t>(behalten) + 1) kopf += '0';
+        if (behalten < 15 && ziffern[static_cast<std::size_t>(behalten)] >= '5') {
+            std::size_t k = kopf.size();
+            while (kopf[--k] == '9') kopf[k] = '0';
+            ++kopf[k];
+        }
+        kopf = kopf.substr(std::min(kopf.find_first_not_of('0'), kopf.size() - 1));
+    }
+    if (stellen > 0) {
+        if (kopf.size() < 2) kopf = "0" + kopf;
+        kopf = kopf.substr(0, kopf.size() - 1) + "," + kopf.substr(kopf.size() - 1);
+    }
+    return (negativ && kopf.find_first_not_of("0,") != std::string::npos ? "-" : "") + kopf;
+}
+
+template <class F>
+std::string Textausgang(F&& f) {
+    try {
+        return f();
+    } catch (const Laufzeitfehler& e) {
+        return "Fehler " + std::to_string(static_cast<int>(e.art())) + ": " + e.what();
+    }
+}
+
+void Rundungen_Vergleichen(double x) {
+    for (int n : {0, 1}) {
+        ASSERT_EQ(Textausgang([&] { return Rund_Text(x, n); }), Textausgang([&] { return Rund_ueber_15_Stellen(x, n); }))
+            << x << " auf " << n;
+        ASSERT_EQ(Ausgang([&] { return Rund_Zahl(x, n); }), Ausgang([&] { return Zahl_Streng(Rund_Text(x, n)); }))
+            << x << " auf " << n;
+    }
+    ASSERT_EQ(Ausgang([&] { return Rund_Zahl_Praefix(x); }), Ausgang([&] { return Zahl_Praefix(Rund_Text(x, 0)); }))
+        << x;
+}
+
+}  // namespace
+
+TEST(Rund5, GleichDerRundungAmTextFuerJedeGanzzahl) {
+    for (int n = -32768; n <= 32767; ++n) {
+        const auto w = static_cast<Integer>(n);
+        ASSERT_EQ(Ausgang([&] { return static_cast<double>(Rund5(w)); }),
+                  Ausgang([&] { return static_cast<double>(Rund5_ueber_Text(w)); }))
+            << n;
+    }
+}
+
+TEST(RundText, KurzerWegGleichDenFuenfzehnStellen) {
+    // Halves, near halves and whole numbers, scaled for one decimal too.
+    for (int k = -Haelften; k <= Haelften; ++k)
+        for (double x : {k / 2.0, k / 20.0, k * 0.05, k / 10.0 + 0.05, k / 3.0})
+            for (double y : {x, std::nextafter(x, -1e300), std::nextafter(x, 1e300)}) Rundungen_Vergleichen(y);
+    // Products and quotients of the kind the calculation rounds.
+    for (int a = 0; a <= 100; a += Faktorschritt)
+        for (int b = -20; b <= 400; ++b) {
+            Rundungen_Vergleichen(a * static_cast<double>(b) / 100.0);
+            Rundungen_Vergleichen(static_cast<double>(static_cast<float>(b / 10.0)) * a / 100.0);
+        }
+    // Zero, the edges of the shortcut, large and not finite values.
+    const double grenzen[] = {0.0, -0.0, 1e6, 1e5, 999999.5, 99999.95, 1e15, -1e15, 1e20, 1.7976931348623157e308,
+                              -1.7976931348623157e308, 4.9e-324, std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(), std::nan("")};
+    for (double x : grenzen) Rundungen_Vergleichen(x);
+    // Random values over every range of a Double, and in the range of the
+    // values of the calculation.
+    std::mt19937_64 zufall(20);
+    for (int i = 0; i < Zufallsfaelle / 2; ++i) {
+        double x = 0.0;
+        const std::uint64_t bits = zufall();
+        std::memcpy(&x, &bits, sizeof x);
+        Rundungen_Vergleichen(x);
+        Rundungen_Vergleichen(std::uniform_real_distribution<double>(-2e6, 2e6)(zufall) /
+                              static_cast<double>(1 << (zufall() % 24)));
+    }
+}
+
+TEST(ZahlStrengLesbar, GleichDemStrengenLesen) {
+    for (const std::string& t : std::vector<std::string>{"", " ", "12", "-7", "+3", "0,11", "1.500", "1.234,5", "12a", "1,", ",5", " 42 ",
+                                "1e5", "007", "-0", "99999999999", "0,1234567890123456789", std::string(400, '9')}) {
+        double w = 0.0;
+        const bool lesbar = Zahl_Streng_Lesbar(t, w);
+        bool fehler = false;
+        double v = 0.0;
+        try {
+            v = Zahl_Streng(t);
+        } catch (const Laufzeitfehler&) {
+            fehler = true;
+        }
+        ASSERT_EQ(lesbar, !fehler) << t;
+        if (lesbar) {
+            EXPECT_EQ(Ausgang([&] { return w; }), Ausgang([&] { return v; })) << t;
+        }
+    }
+}
+
+// A text that begins with a blank is always read the long way; the short
+// ways must give the same for every text.
+TEST(ZahlPraefix, KurzerWegGleichDemLangen) {
+    const std::string zeichen = "0123456789  \t\n.,+-EeDdx<";
+    std::mt19937 zufall(3);
+    for (int i = 0; i < 200'000; ++i) {
+        std::string t(static_cast<std::size_t>(zufall() % 12), ' ');
+        for (char& c : t) c = zeichen[zufall() % zeichen.size()];
+        ASSERT_EQ(Ausgang([&] { return Zahl_Praefix(t); }), Ausgang([&] { return Zahl_Praefix(" " + t); })) << t;
+    }
 }

@@ -178,7 +178,7 @@ void frmNodra_BAusgabe::Form_Load() {
     for (const auto& [feld, wert] : werte)
         if (!wert->empty()) feld->setText(Als_QString(*wert));
     ui->lstBem->clear();
-    for (const std::string& z : a.Bemerkungszeilen) ui->lstBem->addItem(Als_QString(z));
+    for (const std::string_view z : a.Bemerkungszeilen) ui->lstBem->addItem(Als_QString(z));
     for (const char* z : Schlusszeilen) ui->lstBem->addItem(QString::fromUtf8(z));
     zeilen_ = ui->lstBem->count();
     for (int i = 0; i < ui->lstBem->count(); ++i) ui->lstBem->item(i)->setSizeHint(QSize(steuer::Pixel(7600), 12));

@@ -249,8 +249,8 @@ TEST(Ergebnisseiten, StapelprogrammEineSeiteJeBerechneterZeile) {
         EXPECT_EQ(Gabe(w, 0).toStdString(), a.N1aGabe);
         EXPECT_EQ(Gabe(w, 1).toStdString(), a.N1bGabe);
         EXPECT_EQ(Gabe(w, 2).toStdString(), a.N2Gabe);
-        for (const std::string& b : a.Bemerkungszeilen)
-            if (!Einfach(b).isEmpty()) {
+        for (const std::string_view zeile : a.Bemerkungszeilen)
+            if (const std::string b(zeile); !Einfach(b).isEmpty()) {
                 EXPECT_TRUE(seite.contains(Einfach(b))) << b;
             }
     }
