@@ -65,6 +65,16 @@ std::string Nmin_Anzeige(std::string_view eingabe) { return Zahl_Anzeige(Zahl_Pr
 
 Ergebnisanzeige Ergebnis_Anzeigen(const Ergebnisdaten& e) {
     Ergebnisanzeige a;
+    Ergebnis_Anzeigen(e, a);
+    return a;
+}
+
+void Ergebnis_Anzeigen(const Ergebnisdaten& e, Ergebnisanzeige& a) {
+    // Every box gets its text below, but those whose value cannot be formed.
+    for (std::string* t : {&a.Kor_ST, &a.Kor_BA, &a.Kor_90, &a.N1aGabe, &a.N1bGabe, &a.N2Gabe}) t->clear();
+    a.Bemerkungsnummern.clear();
+    a.Bemerkungszeilen.clear();
+    a.Fehler = 0;
     auto schritt = [&a](std::string& ziel, auto&& wert) {
         try {
             ziel = wert();
@@ -120,7 +130,6 @@ Ergebnisanzeige Ergebnis_Anzeigen(const Ergebnisdaten& e) {
     });
     schritt(a.N1bGabe, [&] { return Ganz(Rund5(e.N1bGabe)); });
     schritt(a.N2Gabe, [&] { return Ganz(Rund5(e.N2Gabe)); });
-    return a;
 }
 
 }  // namespace nodra

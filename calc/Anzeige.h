@@ -28,6 +28,8 @@ inline constexpr const char* Schlusszeilen[] = {
     "Versorgung mit allen anderen Nährstoffen, insbesondere von Phosphor und Kalium!"};
 
 Ergebnisanzeige Ergebnis_Anzeigen(const Ergebnisdaten& e);
+// The same into `a`, whose texts and lists keep their room.
+void Ergebnis_Anzeigen(const Ergebnisdaten& e, Ergebnisanzeige& a);
 
 // A number as the program writes it into a box: whole numbers plainly,
 // others with the decimal comma.

@@ -461,7 +461,7 @@ void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r, bool schlicht) {
     Ergebnisdaten& erg = r.ergebnis;
     Ergebnis_Zuruecksetzen(erg);
     for (auto& m : Berechnen(e, erg)) r.meldungen.push_back(std::move(m));
-    r.anzeige = Ergebnis_Anzeigen(erg);
+    Ergebnis_Anzeigen(erg, r.anzeige);
     for (int i = 0; i < r.anzeige.Fehler; ++i) r.meldungen.emplace_back(MeldungBerechnungsfehler);
     r.berechnet = true;
 }

@@ -87,6 +87,18 @@ TEST(Anzeige, FreiePlaetzeUndZuschlagsbemerkungOhne1aGabe) {
     // A slot outside the remark table is reported, not shown.
     e.Bemerkungen[0] = 200;
     EXPECT_EQ(Ergebnis_Anzeigen(e).Fehler, 1);
+    // Shown into the texts of another record, nothing of that record stays:
+    // not its remarks, not a box that this one cannot form, not its errors.
+    Ergebnisdaten ueberlauf;
+    ueberlauf.N2Gabe = -32768;  // rounds beyond the whole numbers
+    Ergebnis_Anzeigen(e, a);
+    Ergebnis_Anzeigen(ueberlauf, a);
+    const Ergebnisanzeige frisch = Ergebnis_Anzeigen(ueberlauf);
+    EXPECT_EQ(a.N2Gabe, frisch.N2Gabe);
+    EXPECT_EQ(a.N2Gabe, "");
+    EXPECT_EQ(a.Fehler, frisch.Fehler);
+    EXPECT_TRUE(a.Bemerkungsnummern.empty() && a.Bemerkungszeilen.empty());
+    EXPECT_EQ(a.N1aGabe, frisch.N1aGabe);
 }
 
 }  // namespace
