@@ -64,9 +64,9 @@ std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t) {
     const std::string_view b = s.eingabe.Nmin30_60;
     if (Nur_Ziffern(a) && Nur_Ziffern(b)) {  // two whole numbers: their sum with its digits
         long summe = 0;
-        std::from_chars(a.data(), a.data() + a.size(), summe);
+        for (const char c : a) summe = summe * 10 + (c - '0');
         long zwei = 0;
-        std::from_chars(b.data(), b.data() + b.size(), zwei);
+        for (const char c : b) zwei = zwei * 10 + (c - '0');
         char puffer[16];
         return t.assign(puffer, static_cast<std::size_t>(std::to_chars(puffer, puffer + sizeof puffer, summe + zwei).ptr - puffer));
     }

@@ -267,19 +267,11 @@ public:
     std::vector<std::string>& fehler;
 };
 
-// The input record of the field before its cells are read; the texts keep
-// their room for the next field.
+// The input record of the field before its cells are read: copied from an
+// empty record, so that the texts keep their room for the next field.
 void Neu_Beginnen(Eingabedaten& e) {
-    static constexpr std::string Eingabedaten::*texte[] = {&Eingabedaten::Kultur,  &Eingabedaten::Sorte,
-                                                          &Eingabedaten::Vorfrucht, &Eingabedaten::ODMenge,
-                                                          &Eingabedaten::ODTS,    &Eingabedaten::Nmin0_30,
-                                                          &Eingabedaten::Nmin30_60};
-    Eingabedaten neu;
-    for (const auto t : texte) {
-        (neu.*t).swap(e.*t);
-        (neu.*t).clear();
-    }
-    e = std::move(neu);
+    static const Eingabedaten leer;
+    e = leer;
 }
 
 }  // namespace
