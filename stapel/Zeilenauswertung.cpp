@@ -2,6 +2,8 @@
 // the window's checks, the calculation and the result columns.
 #include <algorithm>
 #include <array>
+#include <map>
+#include <optional>
 #include <span>
 #include <unordered_map>
 
@@ -101,6 +103,21 @@ struct Kulturangaben {
     std::array<std::string_view, 4> ziele{};
     std::vector<std::string_view> ertrag;
     std::vector<double> ertragWert;
+
+    // The warning on variety and production target, worked out once for
+    // each variety row (0: none chosen) and target. The batch evaluates its
+    // rows in one thread.
+    const std::optional<std::string>& Sortenwarnung_Fuer(Integer sortenZeile, std::string_view sortentext,
+                                                          std::string_view kultur, Integer pz) const {
+        const auto schluessel = std::pair{sortenZeile, pz};
+        auto it = warnungen_.find(schluessel);
+        if (it == warnungen_.end())
+            it = warnungen_.emplace(schluessel, Sortenwarnung(kultur, Sortenklasse(sortentext), pz, true)).first;
+        return it->second;
+    }
+
+private:
+    mutable std::map<std::pair<Integer, Integer>, std::optional<std::string>> warnungen_;
 };
 
 // The crops a row can name: every name of the crop list that is no
@@ -147,6 +164,37 @@ private:
 const Kulturverzeichnis& Kulturen() {
     static const Kulturverzeichnis v;
     return v;
+}
+
+// What the site rules say of each combination of site inputs, worked out
+// once for each combination met.
+class Bodenpruefungsspeicher {
+public:
+    const Bodenpruefung& Von(const Boden& b) {
+        const bool bekannt = b.BA >= 0 && b.BA <= 5 && b.ST >= 0 && b.ST <= 5 && b.AZ >= 0 && b.AZ <= 3 &&
+                             b.Tiefe >= 0 && b.Tiefe <= 90 && b.Tiefe % 10 == 0;
+        if (!bekannt) {
+            einzeln_ = Boden_Pruefen(b);
+            return einzeln_;
+        }
+        const auto i = static_cast<std::size_t>(((((b.BA * 6 + b.ST) * 4 + b.AZ) * 10 + b.Tiefe / 10) * 2) + (b.SE ? 1 : 0));
+        if (!bekannt_[i]) {
+            pruefungen_[i] = Boden_Pruefen(b);
+            bekannt_[i] = true;
+        }
+        return pruefungen_[i];
+    }
+
+private:
+    static constexpr std::size_t Anzahl = 6 * 6 * 4 * 10 * 2;
+    std::array<Bodenpruefung, Anzahl> pruefungen_;
+    std::array<bool, Anzahl> bekannt_{};
+    Bodenpruefung einzeln_;
+};
+
+Bodenpruefungsspeicher& Bodenpruefungen() {
+    static Bodenpruefungsspeicher s;
+    return s;
 }
 
 // The cells of one field as the window would take them; what does not fit
@@ -435,7 +483,7 @@ void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r, bool schlicht) {
 
     // The window's checks: soil rules that would correct an input, then the
     // completeness check.
-    const Bodenpruefung boden = Boden_Pruefen({e.BA, e.ST, e.AZ, e.Tiefe, e.Schwarzerde});
+    const Bodenpruefung& boden = Bodenpruefungen().Von({e.BA, e.ST, e.AZ, e.Tiefe, e.Schwarzerde});
     for (const auto& m : boden.Korrekturen) r.meldungen.push_back(m);
     for (auto& m : Test_Daten(e, zusatz, sonstige)) {
         if (m.Frage) m.Meldung += " – bitte eine Vorfrucht oder „-----“ (sonstige) angeben";
@@ -446,7 +494,7 @@ void Zeile_Auswerten(Zellen zellen, Zeilenergebnis& r, bool schlicht) {
 
     // Warnings the window shows without refusing the input, in the order of
     // the columns: the production target after the variety, then the site.
-    if (const auto w = Sortenwarnung(kultur, Sortenklasse(e.Sorte), e.PZ, true)) r.meldungen.push_back(*w);
+    if (const auto& w = k->Sortenwarnung_Fuer(e.SortenZeile, e.Sorte, kultur, e.PZ)) r.meldungen.push_back(*w);
     for (const auto& h : boden.Hinweise) r.meldungen.push_back(h);
     if (erGesetzt) r.meldungen.emplace_back(ErGesetzt);
 
