@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
-#include <unordered_map>
 
 #include "calc/Anzeige.h"
 #include "calc/Berechnung.h"
@@ -131,7 +131,10 @@ public:
             if (Kultur_Suchen(name) != z) continue;
             const Kulturprofil& p = Kulturprofil_Name(name);
             if (p.Ersatzkultur) continue;
-            Kulturangaben& k = nachName_[std::string(name)];
+            if (nachZeile_.size() <= static_cast<std::size_t>(z)) nachZeile_.resize(static_cast<std::size_t>(z) + 1);
+            auto& platz = nachZeile_[static_cast<std::size_t>(z)];
+            platz = std::make_unique<Kulturangaben>();
+            Kulturangaben& k = *platz;
             k.profil = &p;
             k.zeile = static_cast<Integer>(z);
             k.zusatz = Rahmen_der_Kultur(name);
@@ -149,16 +152,12 @@ public:
     }
     // Null for a name that is not in the list.
     const Kulturangaben* Suchen(std::string_view name) const {
-        const auto it = nachName_.find(name);
-        return it == nachName_.end() ? nullptr : &it->second;
+        const auto z = static_cast<std::size_t>(Kultur_Suchen(name));
+        return z < nachZeile_.size() ? nachZeile_[z].get() : nullptr;
     }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
-    std::unordered_map<std::string, Kulturangaben, Hash, std::equal_to<>> nachName_;
+    std::vector<std::unique_ptr<Kulturangaben>> nachZeile_;  // by the crop's first row; null: none
 };
 
 const Kulturverzeichnis& Kulturen() {
