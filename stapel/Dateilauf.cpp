@@ -56,6 +56,13 @@ public:
         return daten_.get() + groesse_;
     }
     void Bis(const char* ende) { groesse_ = static_cast<std::size_t>(ende - daten_.get()); }
+    // Room for `n` more bytes at `z`, where a row is being set: the same place
+    // in the buffer, which may have moved.
+    char* Sichern(char* z, std::size_t n) {
+        if (static_cast<std::size_t>(daten_.get() + kapazitaet_ - z) >= n) return z;
+        Bis(z);
+        return Platz(n);
+    }
     void Dazu(std::string_view t) { Bis(std::copy(t.begin(), t.end(), Platz(t.size()))); }
     const char* Daten() const { return daten_.get(); }
     std::size_t Groesse() const { return groesse_; }
@@ -145,11 +152,8 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
     Leser leser;
     Zeilenergebnis r;  // kept from row to row, so that its texts keep their room
     std::vector<std::string> umgewandelt;  // cells of the row in UTF-8 where the file has them otherwise
-    // The result columns of the row, and room for those the row makes; a
-    // column whose cell is taken as written before is marked.
-    std::array<std::string_view, Ergebnistabelle.size() - 1> ergebnistexte;
+    // Room for the result columns the row makes.
     std::array<std::string, Ergebnistabelle.size() - 1> ergebnisplatz;
-    std::array<bool, Ergebnistabelle.size() - 1> geschrieben{};
     Bemerkungszellen bemerkungszellen;
     auto datensatz = [&] {
         std::vector<std::string_view>& f = leser.felder;
@@ -263,19 +267,11 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
         const bool ohneQuotes = !leser.zeile.empty() && ganzeZeile && !umgeschrieben && !ergaenzt;
         const bool wieGelesen = ohneQuotes && leser.ungetrimmt;
         // Room for the whole row at once; the fields are set into it.
-        std::size_t platz = Ergebnistabelle.size() + Feld_Hoechstens(meldungstext) + 2;
+        // Room for the input cells at once; the results make room cell by cell.
+        std::size_t platz = 0;
         if (ohneQuotes) platz += leser.zeile.size() + f.size();  // a text mark at most per cell
         else
             for (const auto s : f) platz += Feld_Hoechstens(s) + 1;
-        const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
-        const std::uint64_t bemerkungen = Bemerkungszellen::Schluessel(r.anzeige.Bemerkungsnummern);
-        if (r.berechnet)
-            for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
-                const std::string* alt = Ergebnistabelle[i].nurBemerkungen ? bemerkungszellen.Suchen(i, bemerkungen) : nullptr;
-                geschrieben[i] = alt != nullptr;
-                ergebnistexte[i] = alt ? *alt : Ergebnistabelle[i].Text(schlag, ergebnisplatz[i]);
-                platz += Feld_Hoechstens(ergebnistexte[i]);
-            }
         char* z = puffer.Platz(platz);
         if (wieGelesen) {
             // The line itself, with the text mark set before the cells that take it.
@@ -299,22 +295,33 @@ Laufbericht Datei_Auswerten(const std::string& eingabe, const std::string& ausga
             }
         }
         if (r.berechnet) {
+            const Berechneter_Schlag schlag{r.eingabe, r.anzeige};
+            const std::uint64_t bemerkungen = Bemerkungszellen::Schluessel(r.anzeige.Bemerkungsnummern);
             for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i) {
+                const Ergebnisspalte& spalte = Ergebnistabelle[i];
+                if (const std::string* alt = spalte.nurBemerkungen ? bemerkungszellen.Suchen(i, bemerkungen) : nullptr) {
+                    z = puffer.Sichern(z, alt->size() + 1);
+                    *z++ = ';';
+                    z = Kopieren(z, alt->data(), alt->data() + alt->size());
+                    continue;
+                }
+                const std::string_view text = spalte.Text(schlag, ergebnisplatz[i]);
+                z = puffer.Sichern(z, Feld_Hoechstens(text) + 1);
                 *z++ = ';';
-                if (geschrieben[i]) {
-                    z = Kopieren(z, ergebnistexte[i].data(), ergebnistexte[i].data() + ergebnistexte[i].size());
-                } else if (Ergebnistabelle[i].art == Art::Zahl) {
-                    z = Zahl_Setzen(z, ergebnistexte[i]);
+                if (spalte.art == Art::Zahl) {
+                    z = Zahl_Setzen(z, text);
                 } else {
                     char* const anfang = z;
-                    z = Feld_Setzen(z, ergebnistexte[i]);
-                    if (Ergebnistabelle[i].nurBemerkungen)
+                    z = Feld_Setzen(z, text);
+                    if (spalte.nurBemerkungen)
                         bemerkungszellen.Merken(i, bemerkungen, std::string_view(anfang, static_cast<std::size_t>(z - anfang)));
                 }
             }
         } else {
+            z = puffer.Sichern(z, Ergebnistabelle.size() - 1);
             z = std::fill_n(z, Ergebnistabelle.size() - 1, ';');
         }
+        z = puffer.Sichern(z, Feld_Hoechstens(meldungstext) + 3);
         *z++ = ';';
         z = Feld_Setzen(z, meldungstext);
         *z++ = '\r';
