@@ -21,12 +21,6 @@ constexpr bool In_Reihenfolge() {
 }
 static_assert(In_Reihenfolge(), "an input column's place in the table is its Spalte");
 static_assert(Ergebnistabelle.back().Meldungen(), "the messages come last");
-constexpr bool Meldungen_Einmal() {
-    for (std::size_t i = 0; i + 1 < Ergebnistabelle.size(); ++i)
-        if (Ergebnistabelle[i].Meldungen()) return false;
-    return true;
-}
-static_assert(Meldungen_Einmal(), "every other result column has its text");
 }  // namespace
 
 namespace spalten {
