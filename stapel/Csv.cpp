@@ -18,10 +18,8 @@ namespace {
 bool Ist_Zahl(std::string_view f) {
     if (!f.empty() && (f.front() == '-' || f.front() == '+')) f.remove_prefix(1);
     const auto komma = f.find(',');
-    const auto ziffern = [](std::string_view t) {
-        return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    return komma == std::string_view::npos ? ziffern(f) : ziffern(f.substr(0, komma)) && ziffern(f.substr(komma + 1));
+    return komma == std::string_view::npos ? Nur_Ziffern(f)
+                                           : Nur_Ziffern(f.substr(0, komma)) && Nur_Ziffern(f.substr(komma + 1));
 }
 
 void Anhaengen_Utf8(std::string& aus, unsigned z) {
@@ -61,7 +59,7 @@ std::size_t Utf8_Laenge(std::string_view s) {
 }  // namespace
 
 char* Feld_Setzen_Allgemein(char* z, std::string_view f, bool zahl) {
-    const bool marke = !zahl && !f.empty() && Formelzeichen(f.front()) && !Ist_Zahl(f);
+    const bool marke = !zahl && Textmarke_Noetig(f);
     const auto enthaelt = [&f](char c) { return std::memchr(f.data(), c, f.size()) != nullptr; };
     const bool quoten = !f.empty() && (f.front() == ' ' || f.back() == ' ' || f.front() == '\t' || f.back() == '\t' ||
                                        enthaelt('\n') || enthaelt(';') || enthaelt('"') || enthaelt('\r'));

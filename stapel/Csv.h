@@ -5,6 +5,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -89,6 +90,17 @@ inline std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
+}
+// Digits alone, at least one.
+inline bool Nur_Ziffern(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+// A number written without its leading zeros: "016" as 16, "00,5" as 0,5,
+// "000" as 0.
+inline std::string_view Ohne_Fuehrende_Nullen(std::string_view w) {
+    std::size_t i = 0;
+    while (i + 1 < w.size() && w[i] == '0' && w[i + 1] != ',') ++i;
+    return w.substr(i);
 }
 // A character with which a spreadsheet begins a formula.
 inline bool Formelzeichen(char c) { return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r'; }

@@ -9,6 +9,7 @@
 #include "calc/Pruefung.h"
 #include "core/Tabellen.h"
 #include "core/Zahlen.h"
+#include "stapel/Csv.h"
 #include "stapel/Stapel.h"
 
 namespace nodra::stapel {
@@ -28,13 +29,7 @@ namespace spalten {
 namespace {
 // Digits alone, at most nine of them: their value is a whole number that
 // the box shows with its digits, without leading zeros.
-bool Nur_Ziffern(std::string_view t) {
-    return !t.empty() && t.size() <= 9 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-std::string_view Ohne_Fuehrende_Nullen(std::string_view t) {
-    const auto erste = t.find_first_not_of('0');
-    return erste == std::string_view::npos ? std::string_view("0") : t.substr(erste);
-}
+bool Ganze_Zahl(std::string_view t) { return t.size() <= 9 && Nur_Ziffern(t); }
 
 // The value of an Nmin box as the sum reads it back from the box.
 double Nmin_Kasten(std::string_view eingabe) {
@@ -45,7 +40,7 @@ double Nmin_Kasten(std::string_view eingabe) {
 }
 
 std::string_view Nmin_Kasten_Text(std::string_view eingabe, std::string& t) {
-    if (Nur_Ziffern(eingabe)) return Ohne_Fuehrende_Nullen(eingabe);
+    if (Ganze_Zahl(eingabe)) return Ohne_Fuehrende_Nullen(eingabe);
     return t = Nmin_Anzeige(eingabe);
 }
 }  // namespace
@@ -56,7 +51,7 @@ std::string_view Nmin30_60(const Berechneter_Schlag& s, std::string& t) { return
 std::string_view NminGesamt(const Berechneter_Schlag& s, std::string& t) {
     const std::string_view a = s.eingabe.Nmin0_30;
     const std::string_view b = s.eingabe.Nmin30_60;
-    if (Nur_Ziffern(a) && Nur_Ziffern(b)) {  // two whole numbers: their sum with its digits
+    if (Ganze_Zahl(a) && Ganze_Zahl(b)) {  // two whole numbers: their sum with its digits
         long summe = 0;
         for (const char c : a) summe = summe * 10 + (c - '0');
         long zwei = 0;

@@ -35,10 +35,6 @@ std::size_t Textlaenge(std::string_view s) {
     return n;
 }
 
-bool Nur_Ziffern(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A caption as compared when it is not written exactly: letters in lower
 // case (umlauts too), the ellipsis character as three dots. `zeichen` gets
 // each character of that form in turn; false from it stops the walk, and
@@ -80,12 +76,6 @@ bool Gleich_Vergleichsform(std::string_view v, std::string_view b) {
     return Vergleichsform_Durchgehen(b, [&](char c) { return j < v.size() && v[j++] == c; }) && j == v.size();
 }
 
-// "016" as 16, "00,5" as 0,5.
-std::string_view Ohne_Fuehrende_Nullen(std::string_view w) {
-    std::size_t i = 0;
-    while (i + 1 < w.size() && w[i] == '0' && w[i + 1] != ',') ++i;
-    return w.substr(i);
-}
 
 // What the batch needs of a crop of the list, worked out once per crop: its
 // row and profile, the frames shown, the variety list as the window lists it
